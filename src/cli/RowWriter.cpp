@@ -1,0 +1,107 @@
+#include "RowWriter.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <cmath>
+
+namespace kesvar::cli::RowWriter {
+
+namespace {
+
+bool isNumber(const QVariant &v)
+{
+    switch (v.typeId()) {
+    case QMetaType::Int: case QMetaType::UInt: case QMetaType::LongLong: case QMetaType::ULongLong:
+    case QMetaType::Double: case QMetaType::Float:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QString cellText(const QVariant &v)
+{
+    if (v.isNull())
+        return {};
+    if (v.typeId() == QMetaType::Bool)
+        return v.toBool() ? QStringLiteral("true") : QStringLiteral("false");
+    if (v.typeId() == QMetaType::Double || v.typeId() == QMetaType::Float)
+        return formatNumber(v.toDouble());
+    if (v.typeId() == QMetaType::QDate)
+        return v.toDate().toString(QStringLiteral("yyyy-MM-dd"));
+    if (v.typeId() == QMetaType::QDateTime)
+        return v.toDateTime().date().toString(QStringLiteral("yyyy-MM-dd"));
+    return v.toString();
+}
+
+QString csvField(const QString &text)
+{
+    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n'))
+        && !text.contains(QLatin1Char('\r')))
+        return text;
+    QString quoted = text;
+    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+QJsonValue jsonValue(const QVariant &v)
+{
+    if (v.isNull())
+        return QJsonValue::Null;
+    if (v.typeId() == QMetaType::Bool)
+        return v.toBool();
+    if (isNumber(v)) {
+        const double d = v.toDouble();
+        return std::isfinite(d) ? QJsonValue(d) : QJsonValue(QJsonValue::Null);
+    }
+    return cellText(v);
+}
+
+} // namespace
+
+QString formatNumber(double value)
+{
+    if (!std::isfinite(value))
+        return {};
+    QString text = QString::number(value, 'f', 10);
+    if (text.contains(QLatin1Char('.'))) {
+        while (text.endsWith(QLatin1Char('0')))
+            text.chop(1);
+        if (text.endsWith(QLatin1Char('.')))
+            text.chop(1);
+    }
+    if (text == QLatin1String("-0"))
+        text = QStringLiteral("0");
+    return text;
+}
+
+void writeCsv(QTextStream &out, const RowSet &rows)
+{
+    QStringList header;
+    for (const QString &c : rows.columns())
+        header << csvField(c);
+    out << header.join(QLatin1Char(',')) << "\r\n";
+    for (int r = 0; r < rows.rowCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < rows.columnCount(); ++c)
+            cells << csvField(cellText(rows.value(r, c)));
+        out << cells.join(QLatin1Char(',')) << "\r\n";
+    }
+}
+
+void writeJson(QTextStream &out, const RowSet &rows)
+{
+    QJsonArray array;
+    for (int r = 0; r < rows.rowCount(); ++r) {
+        QJsonObject object;
+        for (int c = 0; c < rows.columnCount(); ++c)
+            object.insert(rows.columns().at(c), jsonValue(rows.value(r, c)));
+        array.append(object);
+    }
+    out << QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented));
+}
+
+} // namespace kesvar::cli::RowWriter

@@ -1,0 +1,87 @@
+#include "CliContext.h"
+#include "CommandRegistry.h"
+#include "app/DataFolder.h"
+#include "data/DbError.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+#include <cstdio>
+
+using namespace kesvar;
+using namespace kesvar::cli;
+
+namespace {
+
+struct GlobalOptions
+{
+    QString home;
+    OutputFormat format = OutputFormat::Csv;
+    QStringList rest;
+};
+
+GlobalOptions parseGlobalOptions(const QStringList &arguments)
+{
+    GlobalOptions options;
+    int i = 1;
+    for (; i < arguments.size(); ++i) {
+        const QString &arg = arguments.at(i);
+        auto takeValue = [&](const QString &name) {
+            if (i + 1 >= arguments.size())
+                throw UsageError(QStringLiteral("%1 needs a value").arg(name));
+            return arguments.at(++i);
+        };
+        if (arg == QLatin1String("--home")) {
+            options.home = takeValue(arg);
+        } else if (arg.startsWith(QLatin1String("--home="))) {
+            options.home = arg.mid(7);
+        } else if (arg == QLatin1String("--format") || arg.startsWith(QLatin1String("--format="))) {
+            const QString value = arg.contains(QLatin1Char('=')) ? arg.section(QLatin1Char('='), 1) : takeValue(arg);
+            if (value == QLatin1String("csv"))
+                options.format = OutputFormat::Csv;
+            else if (value == QLatin1String("json"))
+                options.format = OutputFormat::Json;
+            else
+                throw UsageError(QStringLiteral("unknown format \"%1\" (csv or json)").arg(value));
+        } else {
+            break;
+        }
+    }
+    options.rest = arguments.mid(i);
+    return options;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Kesvar"));
+    QTextStream err(stderr);
+
+    try {
+        const GlobalOptions options = parseGlobalOptions(QCoreApplication::arguments());
+        if (options.rest.isEmpty() || options.rest.first() == QLatin1String("help")
+            || options.rest.first() == QLatin1String("--help")) {
+            QTextStream(stdout) << CommandRegistry::instance().helpText();
+            return options.rest.isEmpty() ? 2 : 0;
+        }
+        const Command *command = CommandRegistry::instance().find(options.rest.first());
+        if (!command)
+            throw UsageError(QStringLiteral("unknown command \"%1\"\n").arg(options.rest.first())
+                             + CommandRegistry::instance().helpText());
+        CliContext context(DataFolder::resolve(options.home, QCoreApplication::applicationDirPath()), options.format);
+        return command->handler(context, options.rest.mid(1));
+    } catch (const UsageError &e) {
+        err << e.text() << Qt::endl;
+        return 2;
+    } catch (const RuleError &e) {
+        err << e.message() << Qt::endl;
+        return 1;
+    } catch (const DbError &e) {
+        err << e.text() << Qt::endl;
+        return 3;
+    } catch (const std::exception &e) {
+        err << QString::fromUtf8(e.what()) << Qt::endl;
+        return 3;
+    }
+}

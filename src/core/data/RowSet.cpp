@@ -1,0 +1,40 @@
+#include "data/RowSet.h"
+
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace kesvar {
+
+RowSet RowSet::fromQuery(QSqlQuery &query, const QStringList &names)
+{
+    const QSqlRecord record = query.record();
+    QStringList columns;
+    for (int i = 0; i < record.count(); ++i)
+        columns << (i < names.size() ? names.at(i) : record.fieldName(i));
+    RowSet rows(columns);
+    const int count = record.count();
+    while (query.next()) {
+        QVariantList row;
+        row.reserve(count);
+        for (int i = 0; i < count; ++i)
+            row << query.value(i);
+        rows.appendRow(std::move(row));
+    }
+    return rows;
+}
+
+int RowSet::columnIndex(const QString &name) const
+{
+    for (int i = 0; i < m_columns.size(); ++i)
+        if (m_columns.at(i).compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+QVariant RowSet::value(int r, const QString &column) const
+{
+    const int c = columnIndex(column);
+    return c < 0 ? QVariant() : m_rows.at(r).value(c);
+}
+
+} // namespace kesvar

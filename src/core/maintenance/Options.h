@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+namespace kesvar {
+
+class Database;
+
+// The program-wide options: the single row of T_SoftInfo.
+struct SoftInfo
+{
+    QString softName;
+    QString version;
+    int dotPrice = 2;
+    int dotNum = 3;
+    int dotMon = 2;
+    QString cost;
+
+    static const QString MovingAverage; // "移动加权平均"; any other costing text means first in, first out
+    bool usesMovingAverage() const { return cost == MovingAverage; }
+};
+
+class Options
+{
+public:
+    explicit Options(Database &db) : m_db(db) {}
+
+    SoftInfo load() const;
+    // Writes name, decimals and costing method (the version is not edited). Decimals outside 0..9
+    // are refused with a RuleError.
+    void save(const SoftInfo &info);
+
+private:
+    Database &m_db;
+};
+
+} // namespace kesvar
