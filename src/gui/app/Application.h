@@ -1,10 +1,9 @@
 #pragma once
 
-#include <QString>
-
 namespace kesvar::gui {
 
-// Start-up of the windowed program: data folder, database, main window. Returns the exit status.
+// The windowed program: splash, database (with the chance to correct its settings when it cannot
+// be opened), login, main window. Returns the exit status.
 int runApplication(int argc, char *argv[]);
 
 } // namespace kesvar::gui
