@@ -14,8 +14,11 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTranslator>
 
 namespace kesvar::gui {
 
@@ -58,6 +61,11 @@ int runApplication(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kesvar"));
+    // Qt's own texts (message box buttons, edit menus) in Chinese like the rest of the program
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
 
     QCommandLineParser parser;
     QCommandLineOption homeOption(QStringLiteral("home"), QStringLiteral("data folder"), QStringLiteral("DIR"));

@@ -34,12 +34,9 @@ TFrm_About::TFrm_About(const Session &session, QWidget *parent)
 
     auto *strip = new QLabel;
     strip->setObjectName(QStringLiteral("Image1"));
-    strip->setMinimumHeight(60);
-    if (session.home) {
-        QPixmap picture(session.home->folder().filePath(QStringLiteral("IMG/About.bmp")));
-        if (!picture.isNull())
-            strip->setPixmap(picture);
-    }
+    const QPixmap picture = session.home ? QPixmap(session.home->folder().filePath(QStringLiteral("IMG/About.bmp"))) : QPixmap();
+    strip->setPixmap(picture);
+    strip->setVisible(!picture.isNull()); // an empty strip would only leave a gap
     layout->addWidget(strip);
 
     auto *product = new QLabel(session.options.softName + session.options.version);
@@ -67,6 +64,7 @@ TFrm_About::TFrm_About(const Session &session, QWidget *parent)
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     layout->addWidget(buttons);
     setMinimumWidth(420);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 } // namespace kesvar::gui

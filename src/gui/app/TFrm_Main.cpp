@@ -91,13 +91,13 @@ TFrm_Main::TFrm_Main(Session &session, QWidget *parent)
     LoadAuthority(); // nobody is logged in yet: everything governed starts disabled
 }
 
-TFrm_Main::~TFrm_Main()
+TFrm_Main::~TFrm_Main() = default;
+
+void TFrm_Main::closeEvent(QCloseEvent *event)
 {
-    // children close with the main window; their close reports must not reach a half-destroyed frame
-    for (const QPointer<QMdiSubWindow> &window : std::as_const(m_children))
-        if (window)
-            window->disconnect(this);
-    m_children.clear();
+    // child windows close with the program, so they store what they keep (grid layouts) first
+    closeAllChildren();
+    QMainWindow::closeEvent(event);
 }
 
 void TFrm_Main::showEvent(QShowEvent *event)

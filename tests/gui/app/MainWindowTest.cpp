@@ -9,6 +9,7 @@
 #include "users/PasswordHash.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -20,6 +21,23 @@ using namespace kesvar;
 using namespace kesvar::gui;
 
 namespace {
+
+// A stock window stand-in that counts its close handler runs (where the real ones store their grid layout).
+class StandIn : public QWidget
+{
+public:
+    StandIn(const QString &caption, int *closes) : m_closes(closes) { setWindowTitle(caption); }
+
+protected:
+    void closeEvent(QCloseEvent *event) override
+    {
+        ++*m_closes;
+        QWidget::closeEvent(event);
+    }
+
+private:
+    int *m_closes;
+};
 
 struct OpenedModal
 {
@@ -44,10 +62,8 @@ protected:
         };
         for (const auto &[windowClass, caption] : stockWindows) {
             const QString title = QString::fromUtf8(caption);
-            m_main->catalog().addChild(QString::fromLatin1(windowClass), [title](TFrm_Main &) -> QWidget * {
-                auto *standIn = new QWidget;
-                standIn->setWindowTitle(title);
-                return standIn;
+            m_main->catalog().addChild(QString::fromLatin1(windowClass), [this, title](TFrm_Main &) -> QWidget * {
+                return new StandIn(title, &m_childCloses);
             });
         }
         for (const char *name : {"TFrm_AddBill", "TFrm_Goods", "TFrm_AllBill", "TFrm_CountCust", "TFrm_Other"})
@@ -88,6 +104,7 @@ protected:
     Session m_session;
     std::unique_ptr<TFrm_Main> m_main;
     QList<OpenedModal> m_opened;
+    int m_childCloses = 0;
 };
 
 TEST_F(MainWindowTest, ShowingTheMainWindowOpensTheChartAndTheCaptionFromTheOptions)
@@ -142,6 +159,16 @@ TEST_F(MainWindowTest, ClosingTheActiveWindowActivatesTheOneActivatedBeforeIt)
     EXPECT_TRUE(m_main->openWindows().isEmpty());
     EXPECT_EQ(tabs()->count(), 0);
     EXPECT_EQ(m_main->activeChild(), nullptr);
+}
+
+TEST_F(MainWindowTest, ChildWindowsRunTheirCloseHandlersWhenTheProgramEnds)
+{
+    entry("Menu_ViewDepot")->trigger();
+    entry("Menu_DepotNum")->trigger();
+    entry("Menu_Exit")->trigger();
+    EXPECT_EQ(m_childCloses, 2);
+    EXPECT_TRUE(m_main->openWindows().isEmpty());
+    EXPECT_FALSE(m_main->isVisible());
 }
 
 TEST_F(MainWindowTest, StatusMessageIsClearedWhenAChildWindowOpensOrCloses)
