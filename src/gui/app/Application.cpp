@@ -3,6 +3,7 @@
 #include "app/AppHome.h"
 #include "app/DataFolder.h"
 #include "app/DatabaseSettingsDialog.h"
+#include "app/GuiApplication.h"
 #include "app/HelpLinks.h"
 #include "app/Session.h"
 #include "app/TFrm_Main.h"
@@ -59,7 +60,7 @@ QString promptLogin(TFrm_Main &main, ConfigIni &config)
 
 int runApplication(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    GuiApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kesvar"));
     // Qt's own texts (message box buttons, edit menus) in Chinese like the rest of the program
     QTranslator qtTexts;
