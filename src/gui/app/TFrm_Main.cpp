@@ -1,8 +1,8 @@
 #include "app/TFrm_Main.h"
 
+#include "app/AppHome.h"
 #include "app/HelpLinks.h"
 #include "app/Icons.h"
-#include "app/AppHome.h"
 #include "app/Session.h"
 #include "app/TFrm_About.h"
 #include "app/TFrm_mainchild.h"
@@ -12,18 +12,19 @@
 #include "users/LoginService.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
-#include <QShowEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShowEvent>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <utility>
 
 namespace kesvar::gui {
 
@@ -45,7 +46,7 @@ protected:
     {
         QMdiSubWindow::closeEvent(event);
         if (event->isAccepted() && m_onClosed) {
-            auto onClosed = std::move(m_onClosed); // report once
+            const auto onClosed = std::exchange(m_onClosed, nullptr); // report once
             onClosed(m_name);
         }
     }
@@ -469,6 +470,11 @@ void TFrm_Main::relogin()
     const QString name = m_loginPrompt(*this);
     if (!name.isEmpty())
         applyLogin(name);
+}
+
+QString TFrm_Main::MyDocumentsPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }
 
 void TFrm_Main::showAbout()

@@ -64,6 +64,9 @@ public:
     // "重新登录": closes every child window, then asks for a login; a cancelled one changes nothing.
     void relogin();
 
+    // The current user's documents folder, empty when the system names none (start folder of imports).
+    static QString MyDocumentsPath();
+
     // The menu bar's submenu or item with this object name (e.g. "Sub_ReportDesign", "Menu_ViewDepot").
     QAction *entry(const QString &name) const;
 
