@@ -69,7 +69,7 @@ void MasterListWindow::build(const QString &caption, const QString &gridKey, QLa
     m_grid->addSaveLayoutAction();
     m_grid->addFieldChooserAction();
     connect(m_grid, &QAbstractItemView::doubleClicked, this, [this] { editRecord(); });
-    connect(m_grid, &QAbstractItemView::clicked, this, [this] { currentRowChanged(); });
+    connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] { currentRowChanged(); });
 
     m_statusBar = new QStatusBar(this);
 
