@@ -52,6 +52,7 @@ void MasterListWindow::build(const QString &caption, const QString &gridKey, QLa
     toolBar->addAction(QStringLiteral("退出"), this, &QDialog::reject);
 
     m_searchPanel = new QGroupBox(QStringLiteral("查找条件面板"), this);
+    m_searchPanel->setMaximumWidth(230);
     auto *panelLayout = new QVBoxLayout(m_searchPanel);
     panelLayout->addLayout(searchBoxes);
     auto *run = new QPushButton(QStringLiteral("执行查询"), m_searchPanel);
