@@ -24,21 +24,14 @@ QVariant boundNumber(const std::optional<double> &value)
     return value ? QVariant(*value) : QVariant(QMetaType(QMetaType::Double));
 }
 
-void normalize(RowSet &rows, const QStringList &boolColumns, const QStringList &dateColumns)
+void readDates(RowSet &rows, const QStringList &dateColumns)
 {
-    QList<int> bools;
     QList<int> dates;
-    for (const QString &name : boolColumns)
-        if (const int c = rows.columnIndex(name); c >= 0)
-            bools << c;
     for (const QString &name : dateColumns)
         if (const int c = rows.columnIndex(name); c >= 0)
             dates << c;
     for (int r = 0; r < rows.rowCount(); ++r) {
         QVariantList &row = rows.mutableRow(r);
-        for (int c : bools)
-            if (!row.at(c).isNull())
-                row[c] = row.at(c).toBool();
         for (int c : dates)
             if (!row.at(c).isNull())
                 row[c] = row.at(c).toDate();

@@ -15,7 +15,7 @@ std::optional<double> parseNumber(const QString &text, const QString &label);
 // The same number as a bound value: NULL for an empty box.
 QVariant boundNumber(const std::optional<double> &value);
 
-// Yes/no columns as booleans and date columns as dates, whichever engine delivered them.
-void normalize(RowSet &rows, const QStringList &boolColumns, const QStringList &dateColumns);
+// Date columns as dates, whichever engine delivered them (SQLite gives text).
+void readDates(RowSet &rows, const QStringList &dateColumns);
 
 } // namespace kesvar::FieldValues

@@ -2,7 +2,6 @@
 
 #include "data/Database.h"
 #include "data/DbError.h"
-#include "masterdata/FieldValues.h"
 #include "masterdata/MasterSave.h"
 #include "masterdata/QuickCode.h"
 #include "masterdata/SearchCriteria.h"
@@ -51,9 +50,7 @@ const QStringList &Partners::columns()
 
 RowSet Partners::select(const QString &tail, const QVariantList &params) const
 {
-    RowSet rows = m_db.select(kSelect + tail, params, columns());
-    FieldValues::normalize(rows, {QStringLiteral("gys"), QStringLiteral("kh"), QStringLiteral("flag")}, {});
-    return rows;
+    return m_db.select(kSelect + tail, params, columns());
 }
 
 RowSet Partners::list(bool disabled) const

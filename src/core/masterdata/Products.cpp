@@ -107,7 +107,7 @@ RowSet Products::search(const ProductSearch &c) const
     where.add(QStringLiteral("flag = ?"), c.disabled);
     RowSet rows = m_db.select(kSelect + where.whereClause() + QStringLiteral(" ORDER BY GoodsID DESC"),
                               where.params(), columns());
-    FieldValues::normalize(rows, {QStringLiteral("flag")}, {QStringLiteral("Ddate"), QStringLiteral("Gdate")});
+    FieldValues::readDates(rows, {QStringLiteral("Ddate"), QStringLiteral("Gdate")});
     return rows;
 }
 
@@ -116,7 +116,7 @@ std::optional<Product> Products::find(const QString &code) const
     RowSet rows = m_db.select(kSelect + QStringLiteral(" WHERE GoodsCode = ?"), {code.trimmed()}, columns());
     if (rows.isEmpty())
         return std::nullopt;
-    FieldValues::normalize(rows, {QStringLiteral("flag")}, {QStringLiteral("Ddate"), QStringLiteral("Gdate")});
+    FieldValues::readDates(rows, {QStringLiteral("Ddate"), QStringLiteral("Gdate")});
     return fromRow(rows, 0);
 }
 
