@@ -13,10 +13,11 @@ namespace MasterSave {
 extern const QString SaveFailedMessage;
 
 // Runs `work` as one unit of work (a savepoint when the caller already holds one). A RuleError
-// from `work` passes through; a refused unique index becomes a RuleError with the editor's own
-// `duplicateMessage`; any other refusal becomes a DbError with SaveFailedMessage. In every failure
+// from `work` passes through; a refused unique index becomes a ValidationError with the editor's
+// own `duplicateMessage`, pointing at `codeColumn`; any other refusal becomes a DbError with SaveFailedMessage. In every failure
 // nothing of the save remains.
-void run(Database &db, const QString &duplicateMessage, const std::function<void()> &work);
+void run(Database &db, const QString &duplicateMessage, const QString &codeColumn,
+         const std::function<void()> &work);
 
 } // namespace MasterSave
 } // namespace kesvar

@@ -136,7 +136,7 @@ void Partners::validate(const Partner &input, bool adding) const
 void Partners::add(const Partner &input)
 {
     const Partner p = normalized(input);
-    MasterSave::run(m_db, kDuplicateCode, [&] {
+    MasterSave::run(m_db, kDuplicateCode, QStringLiteral("CustCode"), [&] {
         validate(p, true);
         m_db.exec(QStringLiteral("INSERT INTO T_Custom (CustCode, barCode, BankName, CustName, BankAccount, Contact,"
                                  " Tel, Mobile, Fax, Zip, Email, Address, URL, gys, kh, Memo, flag)"
@@ -149,7 +149,7 @@ void Partners::update(const QString &previousCodeInput, const Partner &input)
 {
     const Partner p = normalized(input);
     const QString previousCode = previousCodeInput.trimmed();
-    MasterSave::run(m_db, kDuplicateCode, [&] {
+    MasterSave::run(m_db, kDuplicateCode, QStringLiteral("CustCode"), [&] {
         validate(p, false);
         if (p.custCode != previousCode && codeTaken(p.custCode, previousCode))
             throw ValidationError(kDuplicateCode, QStringLiteral("CustCode"));

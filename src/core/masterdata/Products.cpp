@@ -181,7 +181,7 @@ void Products::validate(const Product &input, bool adding) const
 void Products::add(const Product &input, const QList<OpeningStock> &opening)
 {
     const Product p = normalized(input);
-    MasterSave::run(m_db, kDuplicateCode, [&] {
+    MasterSave::run(m_db, kDuplicateCode, QStringLiteral("GoodsCode"), [&] {
         validate(p, true);
         m_db.exec(QStringLiteral("INSERT INTO T_Goods (%1, flag) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?,"
                                  " ?, ?, ?, FALSE)").arg(kEditableColumns),
@@ -195,7 +195,7 @@ void Products::update(const QString &previousCodeInput, const Product &input, co
     const Product p = normalized(input);
     const QString previousCode = previousCodeInput.trimmed();
     const bool codeChanged = p.goodsCode != previousCode;
-    MasterSave::run(m_db, kDuplicateCode, [&] {
+    MasterSave::run(m_db, kDuplicateCode, QStringLiteral("GoodsCode"), [&] {
         validate(p, false);
         if (codeChanged && codeTaken(p.goodsCode, previousCode))
             throw ValidationError(kDuplicateCode, QStringLiteral("GoodsCode"));

@@ -98,10 +98,7 @@ bool MasterEditor::TB_SaveClick()
         focusColumn(e.column());
         return false;
     } catch (const RuleError &e) {
-        if (e.message() == duplicateMessage())
-            MasterDataDialogs::confirmOk(this, e.message());
-        else
-            MasterDataDialogs::warn(this, e.message());
+        MasterDataDialogs::warn(this, e.message());
         return false;
     } catch (const DbError &e) {
         MasterDataDialogs::inform(this, e.text());

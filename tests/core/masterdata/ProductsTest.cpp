@@ -153,12 +153,13 @@ TEST_F(ProductsTest, StoreRefusalOfADuplicateGivesTheEditorsMessage)
     }
     // A refusal by the unique index itself (another workstation was quicker than the check).
     try {
-        MasterSave::run(db(), "dup", [&] {
+        MasterSave::run(db(), "dup", "GoodsCode", [&] {
             db().exec("INSERT INTO T_Goods (GoodsCode, GoodsName, flag) VALUES ('A1', 'race', FALSE)");
         });
         FAIL();
-    } catch (const RuleError &e) {
+    } catch (const ValidationError &e) {
         EXPECT_EQ(e.message(), "dup");
+        EXPECT_EQ(e.column(), "GoodsCode");
     }
     products.add(product("C1", "扁钢"), {});
     outer.commit();
