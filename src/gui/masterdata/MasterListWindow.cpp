@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QItemSelectionModel>
+#include <QMetaMethod>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QToolBar>
@@ -47,7 +48,11 @@ void MasterListWindow::build(const QString &caption, const QString &gridKey, QLa
     QAction *find = toolBar->addAction(QStringLiteral("查找"));
     toolBar->addAction(QStringLiteral("刷新"), this, &MasterListWindow::refresh);
     toolBar->addAction(QStringLiteral("Excel"), this, [this] { m_grid->exportGrid(); });
+    const bool ownPrint = !m_actions.print;
     shared(m_actions.print, QStringLiteral("打印"), &MasterListWindow::printList);
+    if (ownPrint)
+        m_actions.print->setEnabled(isSignalConnected(QMetaMethod::fromSignal(&MasterListWindow::printRequested)));
+    m_ownPrint = ownPrint;
     toolBar->addSeparator();
     toolBar->addAction(QStringLiteral("退出"), this, &QDialog::reject);
 
@@ -210,6 +215,12 @@ void MasterListWindow::deleteRecord()
         });
         showCount();
     }
+}
+
+void MasterListWindow::connectNotify(const QMetaMethod &signal)
+{
+    if (m_ownPrint && m_actions.print && signal == QMetaMethod::fromSignal(&MasterListWindow::printRequested))
+        m_actions.print->setEnabled(true);
 }
 
 void MasterListWindow::printList()

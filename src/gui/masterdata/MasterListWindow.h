@@ -57,7 +57,8 @@ public slots:
     void clearConditions();
 
 signals:
-    // "打印": the rows as currently listed, for the list's report.
+    // "打印": the rows as currently listed, for the list's report. The window's own print button
+    // stays disabled until this is connected.
     void printRequested(const RowSet &rows);
 
 protected:
@@ -78,6 +79,8 @@ protected:
     virtual bool editsWhenEmpty() const { return false; }
 
     Session &session() { return m_session; }
+    // The window's own "打印" is offered once something prints the list.
+    void connectNotify(const QMetaMethod &signal) override;
 
 private:
     void showRows();
@@ -93,6 +96,7 @@ private:
     QGroupBox *m_searchPanel = nullptr;
     QStatusBar *m_statusBar = nullptr;
     QAction *m_toggle = nullptr;
+    bool m_ownPrint = false;
 };
 
 } // namespace kesvar::gui

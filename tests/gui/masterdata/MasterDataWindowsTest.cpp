@@ -205,6 +205,19 @@ TEST_F(MasterDataWindows, ProductListSearchesTogglesAndDeletes)
     TFrm_Goods list(session());
     EXPECT_EQ(list.statusBar()->currentMessage(), "当前共有 3 条记录");
 
+    // Printing is offered once something prints the list.
+    QAction *print = nullptr;
+    for (QAction *action : list.findChildren<QAction *>())
+        if (action->text() == "打印")
+            print = action;
+    ASSERT_TRUE(print);
+    EXPECT_FALSE(print->isEnabled());
+    int printed = -1;
+    QObject::connect(&list, &MasterListWindow::printRequested, [&](const RowSet &rows) { printed = rows.rowCount(); });
+    EXPECT_TRUE(print->isEnabled());
+    print->trigger();
+    EXPECT_EQ(printed, 3);
+
     list.Edit_Name->setText("圆");
     list.runSearch();
     EXPECT_EQ(list.statusBar()->currentMessage(), "当前共有 2 条记录");
