@@ -1,23 +1,85 @@
 #include "app/Session.h"
 #include "app/TFrm_Main.h"
 #include "app/WindowCatalog.h"
+#include "masterdata/MasterDataWindows.h"
+#include "masterdata/TFrm_Custom.h"
+#include "masterdata/TFrm_Goods.h"
+#include "masterdata/TFrm_Other.h"
 #include "users/TFrm_ChangePass.h"
 
+#include <QAction>
+
 namespace kesvar::gui {
+
+namespace {
+
+QAction *command(TFrm_Main &main, const char *name)
+{
+    return main.command(QString::fromLatin1(name));
+}
+
+MasterListWindow::ExternalActions goodsCommands(TFrm_Main &m)
+{
+    return {command(m, "AddGoods"), command(m, "EditGoods"), command(m, "DelGoods"), command(m, "PrintGoods")};
+}
+
+MasterListWindow::ExternalActions partnerCommands(TFrm_Main &m)
+{
+    return {command(m, "AddCust"), command(m, "EditCust"), command(m, "DelCust"), command(m, "PrictCust")};
+}
+
+NameListWindow::ExternalActions dictionaryCommands(TFrm_Main &m)
+{
+    return {command(m, "addother"), command(m, "Editother"), command(m, "DelOther")};
+}
+
+// Runs `slot` of the open window of type W, if one is open.
+template<typename W, typename Slot>
+void onOpen(TFrm_Main &m, const char *commandName, Slot slot)
+{
+    QObject::connect(command(m, commandName), &QAction::triggered, &m, [slot] {
+        if (W *window = W::openInstance())
+            (window->*slot)();
+    });
+}
+
+} // namespace
 
 // One line per window. Names not wired yet open nothing:
 //   modal (with the values the menus and the chart hand over):
 //     TFrm_UserList, TFrm_ClearData, TFrm_Option, TFrm_Backup ("backup" / "restore"), Compact,
 //     ReportDesigner ("fr_Bill" / "fr_Cust" / "fr_Goods"), ImportSpreadsheet ("Custom" / "Goods"),
-//     TFrm_Goods, TFrm_Custom, TFrm_Depot, TFrm_Other (TypeCode), TFrm_Company,
 //     TFrm_AddBill (BillTypeName, Direction), TFrm_AllBill,
 //     TFrm_CountCust / TFrm_CountGoods / TFrm_UserCount / TFrm_R_BillDetail ("CG" / "XS" / "QB"), TFrm_SalePH
-//   child windows with a tab (one instance each):
+//   child windows with a tab (one instance each; the caption becomes the tab's caption):
 //     TFrm_R_ViewDepot, TFrm_DepotWarn, TFrm_DepotDetail, TFrm_DepotCount, TFrm_DepotNum
-// A child window's caption becomes its tab's caption.
+// For example:
+//   catalog.addChild("TFrm_R_ViewDepot", [](TFrm_Main &m) -> QWidget * { return new TFrm_R_ViewDepot(m.session()); });
 void registerWindows(WindowCatalog &catalog)
 {
     catalog.addModal("TFrm_ChangePass", [](TFrm_Main &m, QWidget *owner, const QStringList &) { TFrm_ChangePass(m.session(), owner).exec(); });
+    catalog.addModal("TFrm_Goods", [](TFrm_Main &m, QWidget *owner, const QStringList &) { openGoodsList(owner, m.session(), goodsCommands(m)); });
+    catalog.addModal("TFrm_Custom", [](TFrm_Main &m, QWidget *owner, const QStringList &) { openPartnerList(owner, m.session(), partnerCommands(m)); });
+    catalog.addModal("TFrm_Depot", [](TFrm_Main &m, QWidget *owner, const QStringList &) { openWarehouses(owner, m.session()); });
+    catalog.addModal("TFrm_Other", [](TFrm_Main &m, QWidget *owner, const QStringList &v) { openDictionary(owner, m.session(), v.value(0), dictionaryCommands(m)); });
+    catalog.addModal("TFrm_Company", [](TFrm_Main &m, QWidget *owner, const QStringList &) { openCompany(owner, m.session()); });
+}
+
+// The shared commands act on the window that shows them. Commands of windows not wired yet
+// (the bill commands) are connected here when their window lands.
+void bindCommandHandlers(TFrm_Main &m)
+{
+    onOpen<TFrm_Goods>(m, "AddGoods", &MasterListWindow::addRecord);
+    onOpen<TFrm_Goods>(m, "EditGoods", &MasterListWindow::editRecord);
+    onOpen<TFrm_Goods>(m, "DelGoods", &MasterListWindow::deleteRecord);
+    onOpen<TFrm_Goods>(m, "PrintGoods", &MasterListWindow::printList);
+    onOpen<TFrm_Custom>(m, "AddCust", &MasterListWindow::addRecord);
+    onOpen<TFrm_Custom>(m, "EditCust", &MasterListWindow::editRecord);
+    onOpen<TFrm_Custom>(m, "DelCust", &MasterListWindow::deleteRecord);
+    onOpen<TFrm_Custom>(m, "PrictCust", &MasterListWindow::printList);
+    onOpen<TFrm_Other>(m, "addother", &NameListWindow::addRecord);
+    onOpen<TFrm_Other>(m, "Editother", &NameListWindow::editRecord);
+    onOpen<TFrm_Other>(m, "DelOther", &NameListWindow::deleteRecord);
 }
 
 } // namespace kesvar::gui

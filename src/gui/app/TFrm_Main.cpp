@@ -85,6 +85,7 @@ TFrm_Main::TFrm_Main(Session &session, QWidget *parent)
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &TFrm_Main::subWindowActivated);
 
     bindCommands();
+    bindCommandHandlers(*this);
     buildMenus();
     buildToolBar();
     buildStatusBar();

@@ -36,5 +36,7 @@ private:
 
 // Wires every window that exists into the catalog (CatalogEntries.cpp: one line per window).
 void registerWindows(WindowCatalog &catalog);
+// Connects the shared commands to the handlers of the window that shows them (CatalogEntries.cpp).
+void bindCommandHandlers(TFrm_Main &main);
 
 } // namespace kesvar::gui

@@ -4,6 +4,8 @@
 #include "app/Session.h"
 #include "app/TFrm_Main.h"
 #include "app/TFrm_mainchild.h"
+#include "masterdata/TFrm_AddGoods.h"
+#include "masterdata/TFrm_Goods.h"
 #include "users/AuthorityItems.h"
 #include "users/GovernedEntries.h"
 #include "users/PasswordHash.h"
@@ -15,6 +17,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTabBar>
+#include <QToolBar>
 #include <QToolButton>
 
 using namespace kesvar;
@@ -248,6 +251,27 @@ TEST_F(MainWindowTest, ALongOperatorNameIsCutInTheStatusBarOnly)
     m_main->applyLogin(name);
     EXPECT_EQ(m_session.operatorName, name);
     EXPECT_EQ(m_main->statusPanelText(0), QStringLiteral(" 当前操作员: 一二三四五六七八九十"));
+}
+
+TEST_F(MainWindowTest, SharedProductCommandsActOnTheOpenListAndCarryOneEnabledState)
+{
+    const auto command = [this](const char *name) { return m_main->command(QString::fromLatin1(name)); };
+    TFrm_Goods list(m_session, {command("AddGoods"), command("EditGoods"), command("DelGoods"), command("PrintGoods")});
+    list.show();
+    QStringList editors;
+    test::ModalCatcher catcher(QMessageBox::Ok, [&editors](QDialog *dialog) {
+        editors << QString::fromLatin1(dialog->metaObject()->className());
+        dialog->reject();
+    });
+    command("AddGoods")->trigger();
+    EXPECT_EQ(editors, QStringList{QStringLiteral("kesvar::gui::TFrm_AddGoods")});
+
+    addOperator(QStringLiteral("王五"), {2});
+    m_main->applyLogin(QStringLiteral("王五"));
+    QWidget *addButton = list.findChild<QToolBar *>()->widgetForAction(command("AddGoods"));
+    ASSERT_NE(addButton, nullptr);
+    EXPECT_FALSE(addButton->isEnabled());
+    EXPECT_TRUE(list.findChild<QToolBar *>()->widgetForAction(command("EditGoods"))->isEnabled());
 }
 
 TEST_F(MainWindowTest, MenusHaveTheirCaptionsInOrder)
