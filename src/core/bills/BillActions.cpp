@@ -27,19 +27,24 @@ const QString kNotApproved = QStringLiteral("该单据未经审核！!");
 // Enough for every workstation of a busy day to have saved in between.
 constexpr int kMaxRenumbering = 100;
 
+// Empty text is stored as '' rather than NULL, as a window's empty field is.
+QVariant text(const QString &value)
+{
+    return value.isNull() ? QVariant(QStringLiteral("")) : QVariant(value);
+}
+
 QVariantList headerValues(const BillHeader &h, const BillTypeInfo &type)
 {
-    return {h.custName.trimmed(), h.depotName.trimmed(), h.billType, h.inOrOut.isEmpty() ? type.direction : h.inOrOut,
-            h.addDate, h.oldCode.trimmed(), h.fptype.trimmed(), h.ystype.trimmed(), h.userName.trimmed(),
-            h.maker.trimmed(), h.memo, h.yspiao, h.yfkuan,
-            BillTypes::signOf(h.inOrOut.isEmpty() ? type.direction : h.inOrOut), type.isTransfer()};
+    return {text(h.custName.trimmed()), text(h.depotName.trimmed()), h.billType, h.inOrOut, h.addDate,
+            text(h.oldCode.trimmed()), text(h.fptype.trimmed()), text(h.ystype.trimmed()), text(h.userName.trimmed()),
+            text(h.maker.trimmed()), text(h.memo), h.yspiao, h.yfkuan, BillTypes::signOf(h.inOrOut), type.isTransfer()};
 }
 
 QVariantList lineValues(const BillLine &l)
 {
-    return {l.goodsCode, l.goodsName, l.goodsUnit, l.units, l.number(), l.price(), l.money(), l.fFlag, l.goodsCz,
-            l.goodsCd, l.weight(), l.memo, l.cjtype(), l.hxl ? QVariant(*l.hxl) : QVariant(QMetaType(QMetaType::Double)),
-            l.cbprice};
+    return {l.goodsCode, text(l.goodsName), text(l.goodsUnit), text(l.units), l.number(), l.price(), l.money(), l.fFlag,
+            text(l.goodsCz), text(l.goodsCd), l.weight(), text(l.memo), l.cjtype(),
+            l.hxl ? QVariant(*l.hxl) : QVariant(QMetaType(QMetaType::Double)), l.cbprice};
 }
 
 } // namespace
@@ -103,7 +108,8 @@ SaveOutcome BillActions::save(const Bill &bill, bool isNew, const QDate &today)
         if (update.numRowsAffected() == 0)
             throw RuleError(notFoundMessage(header.billCode));
     }
-    const QString partner = header.custName.trimmed();
+    // A transfer's partner field holds the destination warehouse; its prices are remembered unpartnered.
+    const QString partner = type->isTransfer() ? QString() : header.custName.trimmed();
     for (const BillLine &line : outcome.bill.lines)
         PriceMemory::RememberLinePrice(m_db, partner, line.goodsCode, header.billType, line.price(), today);
     writeLines(header.billCode, outcome.bill.lines, isNew);
