@@ -189,3 +189,18 @@ TEST_F(BillCli, ConcurrentSavesGetDistinctNumbersOnPostgres)
     prepare(connInfo);
     saveConcurrently();
 }
+
+TEST(CliInitDemo, FillsASampleCompanyWhoseBillsShow)
+{
+    QTemporaryDir dir;
+    const auto init = runCli(dir.path(), {"init", "--demo"});
+    ASSERT_EQ(init.exitCode, 0) << init.err.toStdString();
+    auto db = kesvar::AppHome(dir.path()).openDatabase();
+    const QString code = db->scalar("SELECT MAX(BillCode) FROM T_Bill WHERE BillType = '销售出库'").toString();
+    ASSERT_FALSE(code.isEmpty());
+    const auto shown = runCli(dir.path(), {"bill", "show", code});
+    EXPECT_EQ(shown.exitCode, 0);
+    EXPECT_FALSE(QJsonDocument::fromJson(shown.out.toUtf8()).object()["lines"].toArray().isEmpty());
+    EXPECT_EQ(runCli(dir.path(), {"init", "--demo"}).exitCode, 1);
+    EXPECT_EQ(runCli(dir.path(), {"init", "--sample"}).exitCode, 2);
+}
