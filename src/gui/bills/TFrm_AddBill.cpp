@@ -13,6 +13,7 @@
 #include "grid/DataGrid.h"
 #include "grid/GridTableModel.h"
 
+#include <QAbstractItemDelegate>
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -182,6 +183,7 @@ void TFrm_AddBill::buildLayout()
     m_billCode->setReadOnly(true);
     m_billCode->setFrame(false);
     m_billCode->setStyleSheet(QStringLiteral("color: blue;"));
+    m_billCode->setMinimumWidth(m_billCode->fontMetrics().horizontalAdvance(QStringLiteral("XC-2026-12-11-0000")) + 16);
     m_partnerLabel = new QLabel(QStringLiteral("往来单位"));
     m_custName = new QLineEdit;
     QAction *partnerButton = m_custName->addAction(style()->standardIcon(QStyle::SP_FileDialogContentsView),
@@ -249,6 +251,12 @@ void TFrm_AddBill::buildLayout()
             BT_SelGoodsClick();
     });
     m_grid->installEventFilter(this);
+    // Enter in a cell editor keeps the value and goes on to the next cell, as Enter on the grid does.
+    connect(m_grid->itemDelegate(), &QAbstractItemDelegate::closeEditor, this,
+            [this](QWidget *, QAbstractItemDelegate::EndEditHint hint) {
+                if (hint == QAbstractItemDelegate::SubmitModelCache && m_state != State::Browse)
+                    QMetaObject::invokeMethod(this, &TFrm_AddBill::moveToNextCell, Qt::QueuedConnection);
+            });
     connect(m_grid->tableModel(), &GridTableModel::cellEdited, this,
             [this](int row, const QString &field, const QVariant &) { lineEdited(row, field); });
 
@@ -424,7 +432,14 @@ void TFrm_AddBill::refreshLines()
     const int row = m_grid->currentSourceRow();
     m_grid->setRows(BillLineRows::toRows(m_bill.lines));
     if (!m_bill.lines.isEmpty() && row >= 0)
-        m_grid->setCurrentIndex(m_grid->model()->index(std::min(row, int(m_bill.lines.size()) - 1), 0));
+        selectLine(std::min(row, int(m_bill.lines.size()) - 1), 0);
+}
+
+void TFrm_AddBill::selectLine(int line, int column)
+{
+    const int shownRow = int(m_grid->shownRowOrder().indexOf(line)); // the grid may be sorted
+    if (shownRow >= 0)
+        m_grid->setCurrentIndex(m_grid->model()->index(shownRow, column));
 }
 
 void TFrm_AddBill::refreshLine(int row)
@@ -656,9 +671,8 @@ void TFrm_AddBill::addProducts(const QList<BillProduct> &products)
     refreshLines();
     if (!products.isEmpty()) {
         const int numberColumn = m_grid->tableModel()->columnOfField(QStringLiteral("Number"));
-        const int row = int(m_bill.lines.size() - products.size());
         m_grid->setFocus();
-        m_grid->setCurrentIndex(m_grid->model()->index(row, std::max(0, numberColumn)));
+        selectLine(int(m_bill.lines.size() - products.size()), std::max(0, numberColumn));
     }
 }
 

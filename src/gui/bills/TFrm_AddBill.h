@@ -92,6 +92,8 @@ private:
     void setState(State state);
     void refreshLines();
     void refreshLine(int row);
+    // Makes a line (index into the bill's lines) and column current.
+    void selectLine(int line, int column);
     void lineEdited(int row, const QString &field);
     void addProducts(const QList<BillProduct> &products);
     void moveToNextCell();

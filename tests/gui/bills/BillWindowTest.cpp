@@ -8,6 +8,7 @@
 #include "bills/TFrm_SelectGoods.h"
 #include "grid/DataGrid.h"
 #include "grid/GridTableModel.h"
+#include "maintenance/DemoCompany.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -136,12 +137,23 @@ TEST_F(BillWindowTest, PurchaseReceiptIsEnteredSavedApprovedAndBrowsed)
         window->lineGrid()->setFocus();
         keyClick(window->lineGrid(), Qt::Key_Return);
         ASSERT_EQ(window->currentBill().lines.size(), 3);
+        // The picked lines start at the count; Enter walks the editable cells.
+        GridTableModel *model = window->lineGrid()->tableModel();
+        EXPECT_EQ(window->lineGrid()->currentIndex().column(), model->columnOfField("Number"));
+        keyClick(window->lineGrid(), Qt::Key_Return);
+        EXPECT_EQ(window->lineGrid()->currentIndex().column(), model->columnOfField("weight"));
         typeInto(*window, 0, "Number", 10);
         typeInto(*window, 0, "Price", 91.256);
         typeInto(*window, 1, "Cjtype", QStringLiteral("重量"));
         typeInto(*window, 1, "weight", 1.5);
         EXPECT_DOUBLE_EQ(window->currentBill().lines.at(1).price(), 3900); // the list price per ton
         EXPECT_DOUBLE_EQ(window->lineGrid()->tableModel()->value(1, "Money").toDouble(), 5850);
+        // From the last cell of the last line Enter offers the picker for the next product.
+        window->lineGrid()->setCurrentIndex(window->lineGrid()->model()->index(2, model->columnOfField("memo")));
+        int offered = 0;
+        window->pickProducts = [&offered] { ++offered; return QList<BillProduct>(); };
+        keyClick(window->lineGrid(), Qt::Key_Return);
+        EXPECT_EQ(offered, 1);
         window->SaveBillExecute();
         ASSERT_EQ(window->state(), TFrm_AddBill::State::Browse) << m_messages.join(';').toStdString();
     }
@@ -287,4 +299,27 @@ TEST_F(BillWindowTest, PartnerPickerReturnsTheChosenName)
     picker.ReturnChosenPartner();
     EXPECT_EQ(picker.chosenName(), QStringLiteral("江苏沙钢"));
     EXPECT_EQ(picker.result(), QDialog::Accepted);
+}
+
+// With KESVAR_SCREEN_GRAB=<seconds> the sample company's sales window stays up for a screen grab.
+TEST(BillWindowScreenGrab, SampleCompanySalesWindow)
+{
+    const int seconds = qEnvironmentVariableIntValue("KESVAR_SCREEN_GRAB");
+    if (seconds <= 0)
+        GTEST_SKIP() << "set KESVAR_SCREEN_GRAB to keep the window up";
+    test::TestDatabase testDb;
+    auto db = testDb.open();
+    DemoCompany(*db).fill();
+    Session session;
+    session.db = db.get();
+    session.operatorName = QStringLiteral("Admin");
+    session.authority = AuthorityFlags::everything();
+    TFrm_AddBill window(session, BillTypes::SalesDelivery, BillTypes::Issue);
+    window.show();
+    if (qEnvironmentVariableIsSet("KESVAR_SCREEN_GRAB_ADD")) {
+        window.pickProducts = [&] { return QList<BillProduct>{*BillProducts::find(*db, "LW-18"), *BillProducts::find(*db, "HG-200")}; };
+        window.AddBillExecute();
+        window.BT_SelGoodsClick();
+    }
+    wait(seconds * 1000);
 }
