@@ -33,11 +33,12 @@ QVariant text(const QString &value)
     return value.isNull() ? QVariant(QStringLiteral("")) : QVariant(value);
 }
 
-QVariantList headerValues(const BillHeader &h, const BillTypeInfo &type)
+// The columns an edit rewrites, in the order of the statements below.
+QVariantList headerValues(const BillHeader &h)
 {
     return {text(h.custName.trimmed()), text(h.depotName.trimmed()), h.billType, h.inOrOut, h.addDate,
             text(h.oldCode.trimmed()), text(h.fptype.trimmed()), text(h.ystype.trimmed()), text(h.userName.trimmed()),
-            text(h.maker.trimmed()), text(h.memo), h.yspiao, h.yfkuan, BillTypes::signOf(h.inOrOut), type.isTransfer()};
+            text(h.maker.trimmed()), text(h.memo), h.yspiao, h.yfkuan, BillTypes::signOf(h.inOrOut)};
 }
 
 QVariantList lineValues(const BillLine &l)
@@ -97,14 +98,11 @@ SaveOutcome BillActions::save(const Bill &bill, bool isNew, const QDate &today)
         header.approved = false;
         outcome.renumbered = header.billCode != requested;
     } else {
-        QVariantList values = headerValues(header, *type);
-        values.removeLast(); // an edit keeps the stored transfer flag
-        values.append(header.billCode);
         QSqlQuery update = m_db.exec(
             QStringLiteral("UPDATE T_Bill SET CustName = ?, DepotName = ?, BillType = ?, InOrOut = ?, AddDate = ?,"
                            " OldCode = ?, Fptype = ?, Ystype = ?, UserName = ?, Maker = ?, memo = ?, Yspiao = ?,"
                            " yfkuan = ?, sign = ? WHERE BillCode = ?"),
-            values);
+            headerValues(header) + QVariantList{header.billCode});
         if (update.numRowsAffected() == 0)
             throw RuleError(notFoundMessage(header.billCode));
     }
@@ -130,7 +128,7 @@ QString BillActions::insertHeaderUnderFreeNumber(const BillHeader &header)
             m_db.exec(QStringLiteral("INSERT INTO T_Bill (CustName, DepotName, BillType, InOrOut, AddDate, OldCode,"
                                      " Fptype, Ystype, UserName, Maker, memo, Yspiao, yfkuan, sign, diaobo, F_Flag,"
                                      " BillCode) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, FALSE, ?)"),
-                      headerValues(header, *type) + QVariantList{code});
+                      headerValues(header) + QVariantList{type->isTransfer(), code});
             insert.commit();
             return code;
         } catch (const DbError &error) {

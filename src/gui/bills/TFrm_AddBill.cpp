@@ -46,6 +46,8 @@ BillCommandActions &registeredActions()
     return actions;
 }
 
+TFrm_AddBill *g_current = nullptr;
+
 QComboBox *editableCombo(const QStringList &items)
 {
     auto *combo = new QComboBox;
@@ -98,9 +100,16 @@ TFrm_AddBill::TFrm_AddBill(Session &session, const QString &billTypeName, const 
         return picker.exec() == QDialog::Accepted ? picker.chosenName() : QString();
     };
     buildLayout();
+    g_current = this;
 }
 
-TFrm_AddBill::~TFrm_AddBill() = default;
+TFrm_AddBill::~TFrm_AddBill()
+{
+    if (g_current == this)
+        g_current = nullptr;
+}
+
+TFrm_AddBill *TFrm_AddBill::current() { return g_current; }
 
 void TFrm_AddBill::setLocateCode(const QString &code) { m_locateCode = code; }
 

@@ -44,6 +44,9 @@ public:
     // The main window's shared commands for the toolbar (see BillCommandActions).
     void bindCommands(const BillCommandActions &actions);
 
+    // The open bill window, if any (there is at most one): what the shared print command prints.
+    static TFrm_AddBill *current();
+
     State state() const { return m_state; }
     QString shownBillCode() const;
     // The header as typed and the cached lines.
