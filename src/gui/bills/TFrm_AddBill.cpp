@@ -417,6 +417,7 @@ Bill TFrm_AddBill::currentBill() const
 void TFrm_AddBill::setState(State state)
 {
     m_state = state;
+    m_hitBeginning = m_hitEnd = false;
     const bool browse = state == State::Browse;
     m_tbAdd->setEnabled(browse);
     m_tbDel->setEnabled(browse);
@@ -608,18 +609,26 @@ void TFrm_AddBill::UnCheckBillExecute()
     m_isEditing = true;
 }
 
+// A press at the oldest bill stays on it; the press after that disables the button (and likewise
+// at the newest).
 void TFrm_AddBill::TB_PriorClick()
 {
-    if (!m_browser.prior())
+    if (m_hitBeginning)
         m_tbPrior->setEnabled(false);
+    else
+        m_hitBeginning = !m_browser.prior();
+    m_hitEnd = false;
     m_tbNext->setEnabled(true);
     loadShownBill();
 }
 
 void TFrm_AddBill::TB_NextClick()
 {
-    if (!m_browser.next())
+    if (m_hitEnd)
         m_tbNext->setEnabled(false);
+    else
+        m_hitEnd = !m_browser.next();
+    m_hitBeginning = false;
     m_tbPrior->setEnabled(true);
     loadShownBill();
 }

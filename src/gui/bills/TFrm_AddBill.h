@@ -114,6 +114,8 @@ private:
     bool m_isNewBill = false;
     bool m_isEditing = false;
     bool m_shown = false;
+    bool m_hitBeginning = false; // the last "前单" could not move
+    bool m_hitEnd = false;       // the last "后单" could not move
     State m_state = State::Browse;
     BillBrowser m_browser;
     Bill m_bill; // header as loaded (flags) and the cached lines

@@ -179,9 +179,13 @@ TEST_F(BillWindowTest, PurchaseReceiptIsEnteredSavedApprovedAndBrowsed)
     EXPECT_NE(window->shownBillCode(), newest);
     EXPECT_EQ(window->statusText(), QStringLiteral("未审核"));
     EXPECT_TRUE(button(*window, QStringLiteral("编辑"))->isEnabled());
+    const QString oldest = window->shownBillCode();
     window->TB_PriorClick(); // at the oldest: stays
+    EXPECT_EQ(window->shownBillCode(), oldest);
+    EXPECT_TRUE(button(*window, QStringLiteral("前单"))->isEnabled());
     window->TB_PriorClick();
     EXPECT_FALSE(button(*window, QStringLiteral("前单"))->isEnabled());
+    EXPECT_EQ(window->shownBillCode(), oldest);
     window->TB_NextClick();
     EXPECT_EQ(window->shownBillCode(), newest);
     EXPECT_EQ(window->statusText(), QStringLiteral("已审核"));
