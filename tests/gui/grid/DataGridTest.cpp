@@ -310,30 +310,29 @@ TEST_F(DataGridTest, EllipsisButtonCallsTheWindowWithRowAndField)
 TEST_F(DataGridTest, FieldChooserStoresOnlyOnOk)
 {
     addColumns("chooser", {{"A", "甲", 0}, {"B", "乙", 1, 80, 0, 0, 0, 0, false}, {"C", "丙", 2}});
+    auto shownCount = [&] {
+        return m_db->scalar("SELECT COUNT(*) FROM T_FieldShow WHERE TableName = 'chooser' AND show = TRUE").toInt();
+    };
+    auto click = [](QDialog &dialog, const char *name) { dialog.findChild<QPushButton *>(name)->click(); };
     {
         TFrm_FieldShow dialog(*m_db, "chooser");
-        EXPECT_EQ(dialog.srcList()->count(), 1);
-        EXPECT_EQ(dialog.dstList()->count(), 2);
-        for (QPushButton *b : dialog.findChildren<QPushButton *>())
-            if (b->text() == QStringLiteral("<<"))
-                b->click();
-        EXPECT_EQ(dialog.srcList()->count(), 3);
-        for (QPushButton *b : dialog.findChildren<QPushButton *>())
-            if (b->text() == QStringLiteral("取消(&C)"))
-                b->click();
+        auto *src = dialog.findChild<QListWidget *>("SrcList");
+        EXPECT_EQ(src->count(), 1);
+        EXPECT_EQ(dialog.findChild<QListWidget *>("DstList")->count(), 2);
+        click(dialog, "SP_allleft");
+        EXPECT_EQ(src->count(), 3);
+        EXPECT_FALSE(dialog.findChild<QPushButton *>("SP_left")->isEnabled());
+        click(dialog, "Btn_exit");
     }
-    EXPECT_EQ(m_db->scalar("SELECT COUNT(*) FROM T_FieldShow WHERE TableName = 'chooser' AND show = TRUE").toInt(), 2);
+    EXPECT_EQ(shownCount(), 2);
 
     TFrm_FieldShow dialog(*m_db, "chooser");
-    dialog.srcList()->setCurrentRow(0);
-    for (QPushButton *b : dialog.findChildren<QPushButton *>())
-        if (b->text() == QStringLiteral(">"))
-            b->click();
-    EXPECT_EQ(dialog.dstList()->count(), 3);
+    dialog.findChild<QListWidget *>("SrcList")->setCurrentRow(0);
+    click(dialog, "SP_right");
+    EXPECT_EQ(dialog.findChild<QListWidget *>("DstList")->count(), 3);
+    EXPECT_FALSE(dialog.findChild<QPushButton *>("SP_right")->isEnabled());
     closeNextMessageBox();
-    for (QPushButton *b : dialog.findChildren<QPushButton *>())
-        if (b->text() == QStringLiteral("确定(&Y)"))
-            b->click();
+    click(dialog, "Btn_ok");
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(m_db->scalar("SELECT COUNT(*) FROM T_FieldShow WHERE TableName = 'chooser' AND show = TRUE").toInt(), 3);
+    EXPECT_EQ(shownCount(), 3);
 }
