@@ -74,12 +74,19 @@ SheetContent sheet(const RowSet &rows, const QList<GridColumn> &columns, const S
     return content;
 }
 
-ListExport listRows(Database &db, ListKind kind)
+bool write(const QString &filePath, const RowSet &rows, const QList<GridColumn> &columns, const SoftInfo &options,
+           const XlsxWriter::Progress &progress)
+{
+    return XlsxWriter::write(filePath, sheet(rows, columns, options), progress);
+}
+
+ListExport listRows(Database &db, ListKind kind, bool disabled)
 {
     const bool products = kind == ListKind::Products;
     ListExport list;
-    list.rows = db.select(products ? QStringLiteral("SELECT * FROM T_Goods ORDER BY GoodsCode")
-                                   : QStringLiteral("SELECT * FROM T_Custom ORDER BY CustCode"));
+    list.rows = db.select(products ? QStringLiteral("SELECT * FROM T_Goods WHERE COALESCE(flag, FALSE) = ? ORDER BY GoodsID DESC")
+                                   : QStringLiteral("SELECT * FROM T_Custom WHERE COALESCE(flag, FALSE) = ? ORDER BY CustCode"),
+                          {disabled});
     list.columns = GridMetadata(db).shownColumns(products ? QStringLiteral("goods") : QStringLiteral("Custom"));
     if (list.columns.isEmpty()) {
         for (const QString &name : list.rows.columns()) {
