@@ -61,7 +61,8 @@ SheetContent sheet(const RowSet &rows, const QList<GridColumn> &columns, const S
         cells.reserve(source.size());
         for (int column : source) {
             QVariant value = column < 0 ? QVariant() : rows.value(dataRow, column);
-            if (value.typeId() == QMetaType::QDate)
+            // Dates and yes/no values are written as the grid shows them.
+            if (value.typeId() == QMetaType::QDate || value.typeId() == QMetaType::Bool)
                 value = GridFormat::displayText(value, GridFormat::NoDecimals, dateFormat);
             cells.append(value);
         }
