@@ -224,6 +224,14 @@ TEST_F(DataGridTest, SavedLayoutKeepsTheMovedColumnFirst)
     grid.setupGrid("Lines'Key");
     EXPECT_EQ(grid.shownColumns().first().field, QStringLiteral("Money"));
 
+    // Loading rows again keeps the columns where the user put them.
+    grid.horizontalHeader()->moveSection(2, 0);
+    grid.horizontalHeader()->resizeSection(1, 140);
+    const QList<GridColumn> arranged = grid.shownColumns();
+    grid.setRows(lines());
+    EXPECT_EQ(grid.shownColumns().first().field, arranged.first().field);
+    EXPECT_EQ(grid.columnWidth(1), 140);
+
     // One column: nothing stored, no message.
     addColumns("single", {{"GoodsName", "名称", 5, 77}});
     DataGrid single(m_session);
