@@ -135,10 +135,7 @@ QList<GridColumn> DataGrid::shownColumns() const
 void DataGrid::setRows(RowSet rows)
 {
     m_proxy->sortBy({});
-    // New rows keep the columns as the user arranged them.
-    const QByteArray arrangement = m_header->saveState();
     m_model->setRows(std::move(rows));
-    m_header->restoreState(arrangement);
     // Marks the user chose keep ordering new rows; stored marks stay unsorted until a click.
     if (m_sortedByUser)
         sortByMarks();
@@ -147,9 +144,7 @@ void DataGrid::setRows(RowSet rows)
 void DataGrid::clearRows()
 {
     m_proxy->sortBy({});
-    const QByteArray arrangement = m_header->saveState();
     m_model->clear();
-    m_header->restoreState(arrangement);
 }
 
 bool DataGrid::hasDataset() const
