@@ -22,7 +22,13 @@ QString GridExporter::exportGrid(DataGrid &grid, Session &session)
                                                        QStringLiteral("EXCEL文件(*.xlsx)"));
     if (typed.trimmed().isEmpty())
         return {};
-    const QString fileName = GridExport::completeFileName(typed);
+    return exportGridTo(grid, session, typed);
+}
+
+QString GridExporter::exportGridTo(DataGrid &grid, Session &session, const QString &typedName)
+{
+    GridExport::checkExportable(grid.hasDataset(), grid.rows().rowCount());
+    const QString fileName = GridExport::completeFileName(typedName);
 
     const QString dateFormat = session.home ? WorkstationDateFormat::load(session.home->config())
                                             : WorkstationDateFormat::Default;

@@ -1,6 +1,9 @@
 #include "TestDatabase.h"
+#include "../../core/spreadsheet/XlsxReadBack.h"
 
 #include "app/Session.h"
+#include "data/DbError.h"
+#include "grid/GridExporter.h"
 #include "grid/DataGrid.h"
 #include "grid/GridCellDelegate.h"
 #include "grid/GridFooter.h"
@@ -10,6 +13,8 @@
 
 #include <QApplication>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QTemporaryDir>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
@@ -343,4 +348,50 @@ TEST_F(DataGridTest, FieldChooserStoresOnlyOnOk)
     click(dialog, "Btn_ok");
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(shownCount(), 3);
+}
+
+TEST_F(DataGridTest, ExportWritesWhatTheGridShows)
+{
+    addLineColumns();
+    DataGrid grid(m_session);
+    QTemporaryDir dir;
+    auto refusal = [&] {
+        try {
+            GridExporter::exportGridTo(grid, m_session, dir.filePath("x"));
+        } catch (const RuleError &e) {
+            return e.message();
+        }
+        return QString();
+    };
+    grid.setupGrid("Lines'Key");
+    EXPECT_EQ(refusal(), QStringLiteral("数据没有显示不能导出成Excel文件!"));
+    grid.setRows(RowSet(lines().columns()));
+    EXPECT_EQ(refusal(), QStringLiteral("没有数据,不能导出成Excel文件!"));
+
+    grid.setRows(lines());
+    grid.horizontalHeader()->moveSection(2, 0); // amount first
+    grid.applySortMarks({{"GoodsName", SortMark::Down}});
+    QString question;
+    QTimer::singleShot(0, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            question = box->text();
+            box->button(QMessageBox::No)->click();
+        }
+    });
+    const QString written = GridExporter::exportGridTo(grid, m_session, dir.filePath("行情 "));
+    EXPECT_EQ(written, dir.filePath("行情.xlsx"));
+    EXPECT_TRUE(question.contains(written));
+
+    const auto sheet = kesvar::test::readXlsx(written);
+    ASSERT_TRUE(sheet.valid);
+    EXPECT_EQ(sheet.text("A1"), QStringLiteral("金额"));
+    EXPECT_EQ(sheet.text("B1"), QStringLiteral("名称"));
+    EXPECT_EQ(sheet.text("C1"), QStringLiteral("数量"));
+    // Rows in the order shown (by name), figures as shown, the footer last.
+    const QStringList names = {sheet.text("B2"), sheet.text("B3"), sheet.text("B4")};
+    EXPECT_EQ(names, columnTexts(grid, 0));
+    EXPECT_EQ(sheet.text("A5"), QStringLiteral("127.63"));
+    EXPECT_EQ(sheet.text("C5"), QStringLiteral("9.5"));
+    EXPECT_EQ(sheet.cells.value("C5").format, QStringLiteral("0.000"));
+    EXPECT_EQ(sheet.rowCount(), 5);
 }
