@@ -41,14 +41,24 @@ double columnSum(const RowSet &rows, int column)
 SheetContent sheet(const RowSet &rows, const QList<GridColumn> &columns, const SoftInfo &options,
                    const QList<int> &order, const QString &dateFormat)
 {
+    QList<int> decimals;
+    for (const GridColumn &c : columns)
+        decimals.append(GridFormat::decimalsFor(c.dotSize, options));
+    return sheet(rows, columns, decimals, order, dateFormat);
+}
+
+SheetContent sheet(const RowSet &rows, const QList<GridColumn> &columns, const QList<int> &decimals,
+                   const QList<int> &order, const QString &dateFormat)
+{
     SheetContent content;
     QList<int> source; // dataset column of each sheet column, -1 when the dataset lacks the field
     bool anySum = false;
-    for (const GridColumn &c : columns) {
+    for (int i = 0; i < columns.size(); ++i) {
+        const GridColumn &c = columns.at(i);
         SheetColumn sc;
         sc.title = c.ownTitle();
         sc.groupTitle = c.groupTitle();
-        sc.decimals = GridFormat::decimalsFor(c.dotSize, options);
+        sc.decimals = decimals.value(i, GridFormat::NoDecimals);
         sc.widthPixels = c.width;
         content.columns.append(sc);
         source.append(rows.columnIndex(c.field));

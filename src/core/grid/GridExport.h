@@ -34,6 +34,9 @@ QString openFileQuestion(const QString &fileName);
 // holds the sums of the SumField columns (none when no column sums).
 SheetContent sheet(const RowSet &rows, const QList<GridColumn> &columns, const SoftInfo &options,
                    const QList<int> &order = {}, const QString &dateFormat = QStringLiteral("yyyy-MM-dd"));
+// The same with each column's decimals given (-1 for none), as a grid set up earlier shows them.
+SheetContent sheet(const RowSet &rows, const QList<GridColumn> &columns, const QList<int> &decimals,
+                   const QList<int> &order, const QString &dateFormat);
 
 // The sum of a column of `rows` (figures and text that reads as a number; anything else counts 0).
 double columnSum(const RowSet &rows, int column);

@@ -55,8 +55,10 @@ public:
     QString gridKey() const { return m_key; }
     // The columns as built, in set-up order (model column order).
     const QList<GridColumn> &columns() const;
-    // The shown columns left to right as the user has arranged them, with their current widths.
+    // The shown columns left to right as the user has arranged them, with their current widths,
+    // and the decimals each is shown with (-1 for none).
     QList<GridColumn> shownColumns() const;
+    QList<int> shownDecimals() const;
 
     // --- Rows (the dataset) -----------------------------------------------------------------
     // Shows these rows (the dataset is "open"); footer sums are computed here, once per load.

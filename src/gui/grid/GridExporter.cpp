@@ -32,7 +32,8 @@ QString GridExporter::exportGridTo(DataGrid &grid, Session &session, const QStri
 
     const QString dateFormat = session.home ? WorkstationDateFormat::load(session.home->config())
                                             : WorkstationDateFormat::Default;
-    const SheetContent content = GridExport::sheet(grid.rows(), grid.shownColumns(), session.options,
+    // Formats as the grid was set up, even if the options changed since.
+    const SheetContent content = GridExport::sheet(grid.rows(), grid.shownColumns(), grid.shownDecimals(),
                                                    grid.shownRowOrder(), dateFormat);
     QProgressDialog progress(QStringLiteral("正在导出..."), QStringLiteral("取消"), 0, content.rowCount, &grid);
     progress.setWindowModality(Qt::WindowModal);
