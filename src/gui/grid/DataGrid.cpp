@@ -118,6 +118,17 @@ void DataGrid::setupGrid(const QString &key)
     updateGeometries();
 }
 
+QList<int> DataGrid::shownDecimals() const
+{
+    QList<int> decimals;
+    for (int visual = 0; visual < m_header->count(); ++visual) {
+        const int logical = m_header->logicalIndex(visual);
+        if (logical >= 0 && !m_header->isSectionHidden(logical) && logical < m_model->columns().size())
+            decimals.append(m_model->decimals(logical));
+    }
+    return decimals;
+}
+
 QList<GridColumn> DataGrid::shownColumns() const
 {
     QList<GridColumn> shown;

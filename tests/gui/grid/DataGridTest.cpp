@@ -1,6 +1,9 @@
 #include "TestDatabase.h"
+#include "../../core/spreadsheet/XlsxReadBack.h"
 
 #include "app/Session.h"
+#include "data/DbError.h"
+#include "grid/GridExporter.h"
 #include "grid/DataGrid.h"
 #include "grid/GridCellDelegate.h"
 #include "grid/GridFooter.h"
@@ -10,6 +13,8 @@
 
 #include <QApplication>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QTemporaryDir>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
@@ -224,6 +229,14 @@ TEST_F(DataGridTest, SavedLayoutKeepsTheMovedColumnFirst)
     grid.setupGrid("Lines'Key");
     EXPECT_EQ(grid.shownColumns().first().field, QStringLiteral("Money"));
 
+    // Loading rows again keeps the columns where the user put them.
+    grid.horizontalHeader()->moveSection(2, 0);
+    grid.horizontalHeader()->resizeSection(1, 140);
+    const QList<GridColumn> arranged = grid.shownColumns();
+    grid.setRows(lines());
+    EXPECT_EQ(grid.shownColumns().first().field, arranged.first().field);
+    EXPECT_EQ(grid.columnWidth(1), 140);
+
     // One column: nothing stored, no message.
     addColumns("single", {{"GoodsName", "名称", 5, 77}});
     DataGrid single(m_session);
@@ -310,30 +323,75 @@ TEST_F(DataGridTest, EllipsisButtonCallsTheWindowWithRowAndField)
 TEST_F(DataGridTest, FieldChooserStoresOnlyOnOk)
 {
     addColumns("chooser", {{"A", "甲", 0}, {"B", "乙", 1, 80, 0, 0, 0, 0, false}, {"C", "丙", 2}});
+    auto shownCount = [&] {
+        return m_db->scalar("SELECT COUNT(*) FROM T_FieldShow WHERE TableName = 'chooser' AND show = TRUE").toInt();
+    };
+    auto click = [](QDialog &dialog, const char *name) { dialog.findChild<QPushButton *>(name)->click(); };
     {
         TFrm_FieldShow dialog(*m_db, "chooser");
-        EXPECT_EQ(dialog.srcList()->count(), 1);
-        EXPECT_EQ(dialog.dstList()->count(), 2);
-        for (QPushButton *b : dialog.findChildren<QPushButton *>())
-            if (b->text() == QStringLiteral("<<"))
-                b->click();
-        EXPECT_EQ(dialog.srcList()->count(), 3);
-        for (QPushButton *b : dialog.findChildren<QPushButton *>())
-            if (b->text() == QStringLiteral("取消(&C)"))
-                b->click();
+        auto *src = dialog.findChild<QListWidget *>("SrcList");
+        EXPECT_EQ(src->count(), 1);
+        EXPECT_EQ(dialog.findChild<QListWidget *>("DstList")->count(), 2);
+        click(dialog, "SP_allleft");
+        EXPECT_EQ(src->count(), 3);
+        EXPECT_FALSE(dialog.findChild<QPushButton *>("SP_left")->isEnabled());
+        click(dialog, "Btn_exit");
     }
-    EXPECT_EQ(m_db->scalar("SELECT COUNT(*) FROM T_FieldShow WHERE TableName = 'chooser' AND show = TRUE").toInt(), 2);
+    EXPECT_EQ(shownCount(), 2);
 
     TFrm_FieldShow dialog(*m_db, "chooser");
-    dialog.srcList()->setCurrentRow(0);
-    for (QPushButton *b : dialog.findChildren<QPushButton *>())
-        if (b->text() == QStringLiteral(">"))
-            b->click();
-    EXPECT_EQ(dialog.dstList()->count(), 3);
+    dialog.findChild<QListWidget *>("SrcList")->setCurrentRow(0);
+    click(dialog, "SP_right");
+    EXPECT_EQ(dialog.findChild<QListWidget *>("DstList")->count(), 3);
+    EXPECT_FALSE(dialog.findChild<QPushButton *>("SP_right")->isEnabled());
     closeNextMessageBox();
-    for (QPushButton *b : dialog.findChildren<QPushButton *>())
-        if (b->text() == QStringLiteral("确定(&Y)"))
-            b->click();
+    click(dialog, "Btn_ok");
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(m_db->scalar("SELECT COUNT(*) FROM T_FieldShow WHERE TableName = 'chooser' AND show = TRUE").toInt(), 3);
+    EXPECT_EQ(shownCount(), 3);
+}
+
+TEST_F(DataGridTest, ExportWritesWhatTheGridShows)
+{
+    addLineColumns();
+    DataGrid grid(m_session);
+    QTemporaryDir dir;
+    auto refusal = [&] {
+        try {
+            GridExporter::exportGridTo(grid, m_session, dir.filePath("x"));
+        } catch (const RuleError &e) {
+            return e.message();
+        }
+        return QString();
+    };
+    grid.setupGrid("Lines'Key");
+    EXPECT_EQ(refusal(), QStringLiteral("数据没有显示不能导出成Excel文件!"));
+    grid.setRows(RowSet(lines().columns()));
+    EXPECT_EQ(refusal(), QStringLiteral("没有数据,不能导出成Excel文件!"));
+
+    grid.setRows(lines());
+    grid.horizontalHeader()->moveSection(2, 0); // amount first
+    grid.applySortMarks({{"GoodsName", SortMark::Down}});
+    QString question;
+    QTimer::singleShot(0, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            question = box->text();
+            box->button(QMessageBox::No)->click();
+        }
+    });
+    const QString written = GridExporter::exportGridTo(grid, m_session, dir.filePath("行情 "));
+    EXPECT_EQ(written, dir.filePath("行情.xlsx"));
+    EXPECT_TRUE(question.contains(written));
+
+    const auto sheet = kesvar::test::readXlsx(written);
+    ASSERT_TRUE(sheet.valid);
+    EXPECT_EQ(sheet.text("A1"), QStringLiteral("金额"));
+    EXPECT_EQ(sheet.text("B1"), QStringLiteral("名称"));
+    EXPECT_EQ(sheet.text("C1"), QStringLiteral("数量"));
+    // Rows in the order shown (by name), figures as shown, the footer last.
+    const QStringList names = {sheet.text("B2"), sheet.text("B3"), sheet.text("B4")};
+    EXPECT_EQ(names, columnTexts(grid, 0));
+    EXPECT_EQ(sheet.text("A5"), QStringLiteral("127.63"));
+    EXPECT_EQ(sheet.text("C5"), QStringLiteral("9.5"));
+    EXPECT_EQ(sheet.cells.value("C5").format, QStringLiteral("0.000"));
+    EXPECT_EQ(sheet.rowCount(), 5);
 }
