@@ -9,9 +9,22 @@
 
 namespace kesvar::report {
 
+ReportLayout ReportJob::filled(ReportLayout other) const
+{
+    for (auto it = objectTexts.constBegin(); it != objectTexts.constEnd(); ++it)
+        other.setObjectText(it.key(), it.value());
+    return other;
+}
+
 PreparedReport ReportJob::prepare(const QDateTime &now) const
 {
-    return ReportPreparer(layout).prepare(data, now);
+    return prepare(layout, now);
+}
+
+PreparedReport ReportJob::prepare(const ReportLayout &other, const QDateTime &now) const
+{
+    const ReportLayout used = filled(other);
+    return ReportPreparer(used).prepare(data, now);
 }
 
 ReportJob ReportJob::bill(Database &db, const DataFolder &folder, const QString &billCode)
@@ -23,10 +36,10 @@ ReportJob ReportJob::bill(Database &db, const DataFolder &folder, const QString 
     ReportJob job;
     job.kind = ReportKind::Bill;
     job.layout = ReportTemplates::load(folder, ReportKind::Bill);
-    job.layout.setObjectText(QStringLiteral("Memo_Company"), Options(db).load().softName);
-    job.layout.setObjectText(QStringLiteral("Memo_BillType"),
-                             header.value(0, QStringLiteral("BillType")).toString() + QStringLiteral("单"));
-    job.layout.setObjectText(QStringLiteral("Memo_BigMoney"), AmountInCapitals(ReportRows::billTotal(db, billCode)));
+    job.objectTexts.insert(QStringLiteral("Memo_Company"), Options(db).load().softName);
+    job.objectTexts.insert(QStringLiteral("Memo_BillType"),
+                           header.value(0, QStringLiteral("BillType")).toString() + QStringLiteral("单"));
+    job.objectTexts.insert(QStringLiteral("Memo_BigMoney"), AmountInCapitals(ReportRows::billTotal(db, billCode)));
     job.data.bind(QStringLiteral("B"), std::move(header));
     job.data.bind(QStringLiteral("S"), ReportRows::billLines(db, billCode));
     return job;
@@ -48,10 +61,28 @@ ReportJob ReportJob::forRows(const DataFolder &folder, ReportKind kind, const QS
     ReportJob job;
     job.kind = kind;
     job.layout = ReportTemplates::load(folder, kind);
-    for (auto it = objectTexts.constBegin(); it != objectTexts.constEnd(); ++it)
-        job.layout.setObjectText(it.key(), it.value());
+    job.objectTexts = objectTexts;
     job.data.bind(dataset, std::move(rows));
     return job;
+}
+
+ReportJob ReportJob::sample(Database &db, const DataFolder &folder, ReportKind kind)
+{
+    switch (kind) {
+    case ReportKind::Bill: {
+        const QString code = ReportRows::newestBillCode(db);
+        if (!code.isEmpty())
+            return bill(db, folder, code);
+        ReportJob job;
+        job.layout = ReportTemplates::load(folder, kind);
+        return job;
+    }
+    case ReportKind::Products: return products(folder, ReportRows::allProducts(db));
+    case ReportKind::Partners: return partners(folder, ReportRows::allPartners(db));
+    case ReportKind::StockLedger: return forRows(folder, kind, QStringLiteral("DD"), RowSet());
+    case ReportKind::StockSummary: return forRows(folder, kind, QStringLiteral("DC"), RowSet());
+    }
+    return {};
 }
 
 namespace ReportRows {
@@ -75,6 +106,11 @@ RowSet billLines(Database &db, const QString &billCode)
 {
     return db.select(QStringLiteral("select * from T_BillDetail where BillCode = ? order by BillDetailID"),
                      {billCode});
+}
+
+QString newestBillCode(Database &db)
+{
+    return db.scalar(QStringLiteral("select BillCode from T_Bill order by BillID desc")).toString();
 }
 
 double billTotal(Database &db, const QString &billCode)

@@ -16,16 +16,21 @@ class DataFolder;
 
 namespace kesvar::report {
 
-// A report ready to prepare: the layout from its template with the program's texts written into
-// its objects, and the datasets bound. What the print commands of the windows and of the command
-// line build before they preview, print or write a file.
+// A report ready to prepare: the layout from its template, the texts the program writes into named
+// objects, and the datasets bound. What the print commands of the windows and of the command line
+// build before they preview, print or write a file; the designer previews its own layout with them.
 struct ReportJob
 {
     ReportKind kind = ReportKind::Bill;
     ReportLayout layout;
+    QMap<QString, QString> objectTexts; // object name -> text, written only where the object exists
     ReportData data;
 
+    // `layout` with the object texts written in.
+    ReportLayout filledLayout() const { return filled(layout); }
+    ReportLayout filled(ReportLayout other) const;
     PreparedReport prepare(const QDateTime &now = QDateTime::currentDateTime()) const;
+    PreparedReport prepare(const ReportLayout &other, const QDateTime &now = QDateTime::currentDateTime()) const;
 
     // The bill print: "B" = the header row, "S" = its lines in entry order; Memo_Company :=
     // SoftName, Memo_BillType := bill type + "单", Memo_BigMoney := the stored total in capitals
@@ -38,6 +43,9 @@ struct ReportJob
     // A report over one dataset with texts for its Memo_ objects (stock ledger "DD", summary "DC").
     static ReportJob forRows(const DataFolder &folder, ReportKind kind, const QString &dataset, RowSet rows,
                              const QMap<QString, QString> &objectTexts = {});
+    // What the designer previews when it is opened from the menu: the newest bill, or every product
+    // or partner; the stock reports without rows.
+    static ReportJob sample(Database &db, const DataFolder &folder, ReportKind kind);
 };
 
 // The rows the list reports print until their windows hand over their filtered lists.
@@ -47,6 +55,8 @@ RowSet allPartners(Database &db);
 // The header of one bill and its lines, in the order they were entered.
 RowSet billHeader(Database &db, const QString &billCode);
 RowSet billLines(Database &db, const QString &billCode);
+// The number of the bill saved last; empty when there is none.
+QString newestBillCode(Database &db);
 // The stored total of the bill's lines (0 without lines).
 double billTotal(Database &db, const QString &billCode);
 } // namespace ReportRows

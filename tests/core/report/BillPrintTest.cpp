@@ -61,9 +61,9 @@ TEST_F(BillPrintTest, FillsTheProgramTextsAndBindsHeaderAndLines)
 {
     addBill("XC-2026-04-30-0001", "销售出库", {1000, 234.5});
     const ReportJob job = ReportJob::bill(db(), folder(), "XC-2026-04-30-0001");
-    EXPECT_EQ(job.layout.findObject("Memo_Company")->text, QStringLiteral("鑫达钢材贸易有限公司"));
-    EXPECT_EQ(job.layout.findObject("Memo_BillType")->text, QStringLiteral("销售出库单"));
-    EXPECT_EQ(job.layout.findObject("Memo_BigMoney")->text, QStringLiteral("人民币壹仟贰佰叁拾肆元伍角"));
+    EXPECT_EQ(job.filledLayout().findObject("Memo_Company")->text, QStringLiteral("鑫达钢材贸易有限公司"));
+    EXPECT_EQ(job.filledLayout().findObject("Memo_BillType")->text, QStringLiteral("销售出库单"));
+    EXPECT_EQ(job.filledLayout().findObject("Memo_BigMoney")->text, QStringLiteral("人民币壹仟贰佰叁拾肆元伍角"));
 
     const PreparedReport report = job.prepare(Now);
     ASSERT_EQ(report.pages.size(), 1);
@@ -84,10 +84,10 @@ TEST_F(BillPrintTest, TotalsBelowZeroAndBillsWithoutLines)
 {
     addBill("XT-1", "销售退货", {-5});
     addBill("XT-2", "销售退货", {});
-    EXPECT_EQ(ReportJob::bill(db(), folder(), "XT-1").layout.findObject("Memo_BigMoney")->text,
+    EXPECT_EQ(ReportJob::bill(db(), folder(), "XT-1").filledLayout().findObject("Memo_BigMoney")->text,
               QStringLiteral("-人民币伍元整"));
     const ReportJob empty = ReportJob::bill(db(), folder(), "XT-2");
-    EXPECT_EQ(empty.layout.findObject("Memo_BigMoney")->text, QStringLiteral("人民币元整"));
+    EXPECT_EQ(empty.filledLayout().findObject("Memo_BigMoney")->text, QStringLiteral("人民币元整"));
     EXPECT_EQ(empty.prepare(Now).pages.first().item("Memo_SumMoney")->text, "0.00");
     EXPECT_THROW(ReportJob::bill(db(), folder(), "NO-SUCH"), RuleError);
 }
@@ -153,4 +153,19 @@ TEST_F(BillPrintTest, ListReportsPrintEveryRow)
     const PreparedPage partners = ReportJob::partners(folder(), ReportRows::allPartners(db())).prepare(Now).pages.first();
     EXPECT_EQ(partners.itemsWithText("华东钢铁").size(), 1);
     EXPECT_EQ(partners.itemsWithText("021-1234").size(), 1);
+}
+
+TEST_F(BillPrintTest, ATemplateWithoutTheCapitalsObjectPrintsWithoutIt)
+{
+    addBill("QC-1", "其它出库", {99.5});
+    ReportLayout layout = ReportTemplates::load(folder(), ReportKind::Bill);
+    for (ReportBand &band : layout.bands)
+        band.objects.removeIf([](const ReportObject &o) { return o.name == "Memo_BigMoney"; });
+    ASSERT_TRUE(ReportTemplate::save(layout, ReportTemplates::filePath(folder(), ReportKind::Bill)));
+
+    const PreparedPage page = ReportJob::bill(db(), folder(), "QC-1").prepare(Now).pages.value(0);
+    EXPECT_EQ(page.item("Memo_BigMoney"), nullptr);
+    EXPECT_TRUE(page.itemsWithText(QStringLiteral("人民币玖拾玖元伍角")).isEmpty());
+    EXPECT_EQ(page.item("Memo_BillType")->text, QStringLiteral("其它出库单"));
+    EXPECT_EQ(page.item("Memo_SumMoney")->text, "99.50");
 }
