@@ -1,5 +1,6 @@
 #include "data/RowSet.h"
 
+#include <QSqlField>
 #include <QSqlQuery>
 #include <QSqlRecord>
 
@@ -13,11 +14,19 @@ RowSet RowSet::fromQuery(QSqlQuery &query, const QStringList &names)
         columns << (i < names.size() ? names.at(i) : record.fieldName(i));
     RowSet rows(columns);
     const int count = record.count();
+    // SQLite hands booleans over as integers; give every engine's rows the same value types.
+    QList<bool> isBool;
+    for (int i = 0; i < count; ++i)
+        isBool << (record.field(i).metaType().id() == QMetaType::Bool);
     while (query.next()) {
         QVariantList row;
         row.reserve(count);
-        for (int i = 0; i < count; ++i)
-            row << query.value(i);
+        for (int i = 0; i < count; ++i) {
+            QVariant value = query.value(i);
+            if (isBool.at(i) && !value.isNull() && value.typeId() != QMetaType::Bool)
+                value = QVariant(value.toBool());
+            row << value;
+        }
         rows.appendRow(std::move(row));
     }
     return rows;

@@ -112,3 +112,11 @@ TEST_F(DatabaseTest, DatesAreBoundAndComparedAsDates)
     ASSERT_EQ(rows.rowCount(), 1);
     EXPECT_EQ(rows.value(0, 1).toDate(), QDate(2011, 3, 5));
 }
+
+TEST_F(DatabaseTest, BooleansReadAsBooleansOnEveryEngine)
+{
+    const RowSet rows = db().select("SELECT Name, S_Cust FROM Dict_Bill WHERE Name = ?", {QStringLiteral("仓库盘点")});
+    ASSERT_EQ(rows.rowCount(), 1);
+    EXPECT_EQ(rows.value(0, 1).typeId(), QMetaType::Bool);
+    EXPECT_FALSE(rows.value(0, 1).toBool());
+}
