@@ -266,6 +266,27 @@ void DesignerCanvas::changeCurrent(double dx, double dy, double dw, double dh)
     emit modified();
 }
 
+bool DesignerCanvas::focusNextPrevChild(bool next)
+{
+    // Tab belongs to the objects of the page, not to the focus chain.
+    stepSelection(next);
+    return true;
+}
+
+void DesignerCanvas::stepSelection(bool forward)
+{
+    QList<std::pair<int, int>> order;
+    for (int b = 0; b < m_layout.bands.size(); ++b)
+        for (int o = 0; o < m_layout.bands.at(b).objects.size(); ++o)
+            order.append({b, o});
+    if (order.isEmpty())
+        return;
+    const qsizetype at = order.indexOf(std::pair<int, int>(m_band, m_object));
+    const qsizetype count = order.size();
+    const qsizetype next = at < 0 ? (forward ? 0 : count - 1) : (at + (forward ? 1 : count - 1)) % count;
+    select(order.at(next).first, order.at(next).second);
+}
+
 void DesignerCanvas::keyPressEvent(QKeyEvent *event)
 {
     const bool resize = event->modifiers() & Qt::ShiftModifier;

@@ -10,8 +10,8 @@ namespace kesvar::gui {
 
 // The page of the report designer: the bands one below the other, each under a caption strip, with
 // their objects at their places. Objects are selected, moved and resized with the mouse (the corner
-// handle resizes) or the keyboard: arrows move by half a millimetre, Shift+arrows resize, Delete
-// removes. Positions snap to half millimetres.
+// handle resizes) or the keyboard: Tab and Shift+Tab step through the objects, arrows move by half a
+// millimetre, Shift+arrows resize, Delete removes. Positions snap to half millimetres.
 class DesignerCanvas : public QWidget
 {
     Q_OBJECT
@@ -45,6 +45,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     enum class Drag { None, Move, Resize };
@@ -54,6 +55,7 @@ private:
     bool hitHandle(const QPointF &pixels) const;
     static double snap(double mm);
     void changeCurrent(double dx, double dy, double dw, double dh);
+    void stepSelection(bool forward);
 
     report::ReportLayout &m_layout;
     int m_band = -1;

@@ -68,8 +68,19 @@ void openReportDesigner(QWidget *parent, Session &session, report::ReportKind ki
         job.kind = kind;
         job.layout = report::ReportTemplates::load(session.home->folder(), kind);
     }
-    ReportDesigner designer(std::move(job), report::ReportTemplates::filePath(session.home->folder(), kind), parent);
+    openReportDesigner(parent, session, std::move(job));
+}
+
+void openReportDesigner(QWidget *parent, Session &session, report::ReportJob job)
+{
+    const QString file = report::ReportTemplates::filePath(session.home->folder(), job.kind);
+    ReportDesigner designer(std::move(job), file, parent);
     designer.exec();
+}
+
+void previewReport(QWidget *parent, const report::ReportJob &job)
+{
+    showReportPreview(parent, job.prepare());
 }
 
 } // namespace kesvar::gui

@@ -2,6 +2,7 @@
 
 #include "data/RowSet.h"
 #include "report/PreparedReport.h"
+#include "report/ReportJob.h"
 #include "report/ReportTemplates.h"
 
 #include <QString>
@@ -24,7 +25,13 @@ void printBill(QWidget *parent, Session &session, const QString &billCode);
 void printProducts(QWidget *parent, Session &session, const RowSet &rows);
 void printPartners(QWidget *parent, Session &session, const RowSet &rows);
 
-// The report designer on the report's template, modal; previews with `session`'s current data.
+// The report designer on the report's template, modal. Opened from the menu it previews with the
+// newest bill or the whole list; a window that has its own rows (the stock ledger and summary) hands
+// over its job so that the preview shows what the window shows.
 void openReportDesigner(QWidget *parent, Session &session, report::ReportKind kind);
+void openReportDesigner(QWidget *parent, Session &session, report::ReportJob job);
+
+// Prepares and previews a job a window has built (the stock ledger and summary with their rows).
+void previewReport(QWidget *parent, const report::ReportJob &job);
 
 } // namespace kesvar::gui

@@ -67,6 +67,12 @@ TEST_F(ReportDesignerTest, MovesAndResizesWithKeysAndMouseAndTheSavedTemplatePri
     EXPECT_EQ(object("Memo_Company").rect, QRectF(company.x() + 1, company.y() + 0.5, company.width() - 0.5, company.height()));
     EXPECT_TRUE(m_designer->isModified());
 
+    // Tab steps to the next object of the page, Shift+Tab back.
+    key(Qt::Key_Tab);
+    EXPECT_EQ(m_designer->canvas()->currentObject()->name, "Memo_BillType");
+    key(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(m_designer->canvas()->currentObject()->name, "Memo_Company");
+
     // Drag the bill title 10 mm to the right and 2 mm down: the canvas snaps to half millimetres.
     const QRectF billType = object("Memo_BillType").rect;
     const double s = m_designer->canvas()->pixelsPerMm();
