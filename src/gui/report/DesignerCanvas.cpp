@@ -124,6 +124,20 @@ bool DesignerCanvas::hitHandle(const QPointF &pixels) const
     return std::abs(pixels.x() - corner.x()) <= 5 && std::abs(pixels.y() - corner.y()) <= 5;
 }
 
+int DesignerCanvas::bandEdgeAt(const QPointF &pixels) const
+{
+    const double s = pixelsPerMm();
+    const double left = PageOffset + m_layout.marginLeft * s;
+    if (pixels.x() < left || pixels.x() > left + m_layout.printableWidth() * s)
+        return -1;
+    for (int b = 0; b < m_layout.bands.size(); ++b) {
+        const double edge = PageOffset + (bandTop(b) + m_layout.bands.at(b).height) * s;
+        if (std::abs(pixels.y() - edge) <= 3)
+            return b;
+    }
+    return -1;
+}
+
 void DesignerCanvas::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -194,6 +208,13 @@ void DesignerCanvas::mousePressEvent(QMouseEvent *event)
         return;
     if (hitHandle(pos)) {
         m_drag = Drag::Resize;
+    } else if (const int edge = bandEdgeAt(pos); edge >= 0) {
+        select(edge, -1);
+        m_drag = Drag::BandHeight;
+        m_dragStart = toMm(pos);
+        m_bandHeightOriginal = m_layout.bands.at(edge).height;
+        m_dragChanged = false;
+        return;
     } else {
         int band = -1;
         int object = -1;
@@ -224,7 +245,16 @@ void DesignerCanvas::mouseMoveEvent(QMouseEvent *event)
 {
     const QPointF pos = event->position();
     if (m_drag == Drag::None) {
-        setCursor(hitHandle(pos) ? Qt::SizeFDiagCursor : Qt::ArrowCursor);
+        setCursor(hitHandle(pos) ? Qt::SizeFDiagCursor : bandEdgeAt(pos) >= 0 ? Qt::SizeVerCursor : Qt::ArrowCursor);
+        return;
+    }
+    if (m_drag == Drag::BandHeight) {
+        const double height = std::max(1.0, snap(m_bandHeightOriginal + toMm(pos).y() - m_dragStart.y()));
+        if (height != m_layout.bands.at(m_band).height) {
+            m_layout.bands[m_band].height = height;
+            m_dragChanged = true;
+            refresh();
+        }
         return;
     }
     ReportObject *object = currentObject();

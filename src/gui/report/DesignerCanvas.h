@@ -10,7 +10,7 @@ namespace kesvar::gui {
 
 // The page of the report designer: the bands one below the other, each under a caption strip, with
 // their objects at their places. Objects are selected, moved and resized with the mouse (the corner
-// handle resizes) or the keyboard: Tab and Shift+Tab step through the objects, arrows move by half a
+// handle resizes, a band's lower edge sets its height) or the keyboard: Tab and Shift+Tab step through the objects, arrows move by half a
 // millimetre, Shift+arrows resize, Delete removes. Positions snap to half millimetres.
 class DesignerCanvas : public QWidget
 {
@@ -48,11 +48,13 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
-    enum class Drag { None, Move, Resize };
+    enum class Drag { None, Move, Resize, BandHeight };
 
     QPointF toMm(const QPointF &pixels) const;
     double canvasHeightMm() const;
     bool hitHandle(const QPointF &pixels) const;
+    // The band whose bottom edge is under the pointer, or -1.
+    int bandEdgeAt(const QPointF &pixels) const;
     static double snap(double mm);
     void changeCurrent(double dx, double dy, double dw, double dh);
     void stepSelection(bool forward);
@@ -63,6 +65,7 @@ private:
     Drag m_drag = Drag::None;
     QPointF m_dragStart;
     QRectF m_dragOriginal;
+    double m_bandHeightOriginal = 0;
     bool m_dragChanged = false;
     double m_zoom = 1.0;
 };

@@ -91,6 +91,16 @@ TEST_F(ReportDesignerTest, MovesAndResizesWithKeysAndMouseAndTheSavedTemplatePri
     mouse(QEvent::MouseButtonRelease, corner + QPointF(-20 * s, 1 * s));
     EXPECT_EQ(object("Memo_BillType").rect.size(), billType.size() + QSizeF(-20, 1));
 
+    // Drag the lower edge of the data band 3 mm down.
+    const int dataBand = 1;
+    const double dataHeight = m_designer->layout().bands.at(dataBand).height;
+    const QPointF edge(m_designer->canvas()->objectRect(dataBand, 0).center().x(),
+                       m_designer->canvas()->objectRect(dataBand, 0).top() + dataHeight * s);
+    mouse(QEvent::MouseButtonPress, edge);
+    mouse(QEvent::MouseMove, edge + QPointF(0, 3 * s));
+    mouse(QEvent::MouseButtonRelease, edge + QPointF(0, 3 * s));
+    EXPECT_DOUBLE_EQ(m_designer->layout().bands.at(dataBand).height, dataHeight + 3);
+
     ASSERT_TRUE(m_designer->save());
     EXPECT_FALSE(m_designer->isModified());
     EXPECT_EQ(ReportTemplate::load(m_file), m_designer->layout());
