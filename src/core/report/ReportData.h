@@ -15,6 +15,8 @@ public:
     void bind(const QString &name, RowSet rows);
     bool contains(const QString &name) const;
     const RowSet *dataset(const QString &name) const;
+    // The bound names, in upper case.
+    QStringList names() const { return m_datasets.keys(); }
 
 private:
     QMap<QString, RowSet> m_datasets; // keyed by upper-case name

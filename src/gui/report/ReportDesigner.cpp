@@ -27,7 +27,16 @@ ReportDesigner::ReportDesigner(ReportJob job, QString templateFile, QWidget *par
 
     auto *toolbar = new QToolBar(this);
     toolbar->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    toolbar->addAction(QStringLiteral("添加对象"), this, &ReportDesigner::addObject);
+    toolbar->addAction(QStringLiteral("添加对象"), this, [this] { addObject(); });
+    auto *fieldMenu = new QMenu(this);
+    fillFieldMenu(fieldMenu);
+    auto *addFieldButton = new QToolButton(toolbar);
+    addFieldButton->setText(QStringLiteral("添加字段"));
+    addFieldButton->setMenu(fieldMenu);
+    addFieldButton->setPopupMode(QToolButton::InstantPopup);
+    toolbar->addWidget(addFieldButton);
+    QAction *duplicate = toolbar->addAction(QStringLiteral("复制对象"), this, &ReportDesigner::duplicateSelection);
+    duplicate->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     toolbar->addAction(QStringLiteral("删除对象"), this, &ReportDesigner::deleteSelection);
     auto *bandMenu = new QMenu(this);
     const std::pair<BandType, const char *> bandTypes[] = {
@@ -42,6 +51,8 @@ ReportDesigner::ReportDesigner(ReportJob job, QString templateFile, QWidget *par
     toolbar->addWidget(addBandButton);
     toolbar->addAction(QStringLiteral("删除栏"), this, &ReportDesigner::deleteBand);
     toolbar->addSeparator();
+    QAction *undoAction = toolbar->addAction(QStringLiteral("撤销"), this, &ReportDesigner::undo);
+    undoAction->setShortcut(QKeySequence::Undo);
     toolbar->addAction(QStringLiteral("预览"), this, &ReportDesigner::preview);
     QAction *saveAction = toolbar->addAction(QStringLiteral("保存"), this, &ReportDesigner::save);
     saveAction->setShortcut(QKeySequence::Save);
@@ -70,13 +81,14 @@ ReportDesigner::ReportDesigner(ReportJob job, QString templateFile, QWidget *par
 
     connect(m_canvas, &DesignerCanvas::selectionChanged, this, &ReportDesigner::selectionChanged);
     connect(m_canvas, &DesignerCanvas::modified, this, [this] {
-        setModified(true);
+        changed();
         m_panel->showSelection(m_canvas->selectedBand(), m_canvas->selectedObject());
     });
     connect(m_panel, &PropertyPanel::changed, this, [this] {
-        setModified(true);
+        changed();
         m_canvas->refresh();
     });
+    m_recorded = m_layout;
     setModified(false);
     m_canvas->setFocus();
 }
@@ -86,6 +98,42 @@ void ReportDesigner::setModified(bool modified)
     m_modified = modified;
     setWindowTitle(QStringLiteral("报表设计 - %1%2").arg(QFileInfo(m_file).completeBaseName(),
                                                           modified ? QStringLiteral(" *") : QString()));
+}
+
+void ReportDesigner::changed()
+{
+    if (m_layout == m_recorded)
+        return;
+    m_undo.append(m_recorded);
+    m_recorded = m_layout;
+    setModified(true);
+}
+
+void ReportDesigner::undo()
+{
+    if (m_undo.isEmpty())
+        return;
+    m_layout = m_undo.takeLast();
+    m_recorded = m_layout;
+    m_canvas->refresh();
+    m_panel->showSelection(m_canvas->selectedBand(), m_canvas->selectedObject());
+    setModified(true);
+}
+
+void ReportDesigner::fillFieldMenu(QMenu *menu)
+{
+    for (const QString &name : m_job.data.names()) {
+        QMenu *sub = menu->addMenu(name);
+        for (const QString &column : m_job.data.dataset(name)->columns()) {
+            const QString field = QStringLiteral("[%1.\"%2\"]").arg(name, column);
+            sub->addAction(column, this, [this, field] { addObject(field); });
+        }
+    }
+    menu->addSeparator();
+    for (const char *word : {"[DATE]", "[TIME]", "[PAGE#]", "[TOTALPAGES#]"}) {
+        const QString field = QString::fromLatin1(word);
+        menu->addAction(field, this, [this, field] { addObject(field); });
+    }
 }
 
 void ReportDesigner::selectionChanged()
@@ -126,19 +174,34 @@ QString ReportDesigner::defaultDataset() const
     return {};
 }
 
-void ReportDesigner::addObject()
+void ReportDesigner::addObject(const QString &text)
 {
     if (m_layout.bands.isEmpty())
         addBand(BandType::PageHeader);
     const int band = std::max(0, m_canvas->selectedBand());
     ReportObject object;
     object.name = m_layout.uniqueObjectName(QStringLiteral("Memo"));
-    object.text = QStringLiteral("文本");
+    object.text = text;
     object.rect = QRectF(0, 0, 30, std::min(6.0, m_layout.bands.at(band).height));
     m_layout.bands[band].objects.append(object);
     m_canvas->refresh();
     m_canvas->select(band, int(m_layout.bands.at(band).objects.size()) - 1);
-    setModified(true);
+    changed();
+}
+
+void ReportDesigner::duplicateSelection()
+{
+    const int band = m_canvas->selectedBand();
+    const int object = m_canvas->selectedObject();
+    if (band < 0 || object < 0)
+        return;
+    ReportObject copy = m_layout.bands.at(band).objects.at(object);
+    copy.name = m_layout.uniqueObjectName(QStringLiteral("Memo"));
+    copy.rect.translate(0, copy.rect.height());
+    m_layout.bands[band].objects.append(copy);
+    m_canvas->refresh();
+    m_canvas->select(band, int(m_layout.bands.at(band).objects.size()) - 1);
+    changed();
 }
 
 void ReportDesigner::deleteSelection()
@@ -150,7 +213,7 @@ void ReportDesigner::deleteSelection()
     m_layout.bands[band].objects.removeAt(object);
     m_canvas->select(band, -1);
     m_canvas->refresh();
-    setModified(true);
+    changed();
 }
 
 void ReportDesigner::addBand(BandType type)
@@ -170,7 +233,7 @@ void ReportDesigner::addBand(BandType type)
     const int index = m_layout.addBand(band);
     m_canvas->refresh();
     m_canvas->select(index, -1);
-    setModified(true);
+    changed();
 }
 
 void ReportDesigner::deleteBand()
@@ -181,7 +244,7 @@ void ReportDesigner::deleteBand()
     m_layout.bands.removeAt(band);
     m_canvas->select(-1, -1);
     m_canvas->refresh();
-    setModified(true);
+    changed();
 }
 
 void ReportDesigner::preview()

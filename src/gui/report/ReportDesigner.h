@@ -5,6 +5,7 @@
 #include <QDialog>
 
 class QAction;
+class QMenu;
 
 namespace kesvar::gui {
 
@@ -29,7 +30,12 @@ public:
     bool selectObject(const QString &name);
     // Writes the template file; false (after a message) when it cannot be written.
     bool save();
-    void addObject();
+    // A new object in the selected band; `text` may be a field such as [S."Money"].
+    void addObject(const QString &text = QStringLiteral("文本"));
+    // A copy of the selected object just below it.
+    void duplicateSelection();
+    // Undoes the last change (every move, resize and property edit is one step).
+    void undo();
     void deleteSelection();
     void addBand(report::BandType type);
     void deleteBand();
@@ -40,6 +46,9 @@ protected:
 
 private:
     void setModified(bool modified);
+    // Records the layout as it is now; the state before it becomes the next undo step.
+    void changed();
+    void fillFieldMenu(QMenu *menu);
     void selectionChanged();
     QString defaultDataset() const;
 
@@ -47,6 +56,8 @@ private:
     report::ReportLayout m_layout;
     QString m_file;
     bool m_modified = false;
+    report::ReportLayout m_recorded; // the layout after the last recorded change
+    QList<report::ReportLayout> m_undo;
     DesignerCanvas *m_canvas;
     PropertyPanel *m_panel;
 };

@@ -148,3 +148,27 @@ TEST_F(ReportDesignerTest, PropertyPanelAndBandCommandsChangeTheLayout)
     EXPECT_EQ(m_designer->layout().bands.size(), bands);
     ASSERT_TRUE(m_designer->save());
 }
+
+TEST_F(ReportDesignerTest, UndoStepsBackThroughChanges)
+{
+    const ReportLayout original = m_designer->layout();
+    ASSERT_TRUE(m_designer->selectObject("Memo_Maker"));
+    key(Qt::Key_Right);
+    key(Qt::Key_Right);
+    m_designer->duplicateSelection();
+    const ReportObject &copy = m_designer->layout().bands.last().objects.last();
+    EXPECT_EQ(copy.text, object("Memo_Maker").text);
+    EXPECT_EQ(copy.rect, object("Memo_Maker").rect.translated(0, object("Memo_Maker").rect.height()));
+    m_designer->addObject("[S.\"Money\"]");
+    EXPECT_EQ(m_designer->layout().bands.last().objects.last().text, QStringLiteral("[S.\"Money\"]"));
+
+    m_designer->undo(); // the added object
+    m_designer->undo(); // the copy
+    m_designer->undo(); // the second step right
+    EXPECT_DOUBLE_EQ(object("Memo_Maker").rect.x(), original.findObject("Memo_Maker")->rect.x() + 0.5);
+    m_designer->undo();
+    EXPECT_EQ(m_designer->layout(), original);
+    m_designer->undo(); // nothing left: no change
+    EXPECT_EQ(m_designer->layout(), original);
+    ASSERT_TRUE(m_designer->save());
+}
