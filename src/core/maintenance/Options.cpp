@@ -1,5 +1,6 @@
 #include "maintenance/Options.h"
 
+#include "data/ConfigIni.h"
 #include "data/Database.h"
 #include "data/DbError.h"
 
@@ -30,6 +31,24 @@ void Options::save(const SoftInfo &info)
             throw RuleError(QStringLiteral("小数点位数必须在0到9之间!"));
     m_db.exec(QStringLiteral("UPDATE T_SoftInfo SET SoftName = ?, DotPrice = ?, DotNum = ?, DotMon = ?, Cost = ?"),
               {info.softName, info.dotPrice, info.dotNum, info.dotMon, info.cost});
+}
+
+const QString WorkstationDateFormat::Default = QStringLiteral("yyyy-MM-dd");
+
+namespace {
+const QString kSection = QStringLiteral("Config");
+const QString kKey = QStringLiteral("DateFormat");
+}
+
+QString WorkstationDateFormat::load(const ConfigIni &config)
+{
+    const QString format = config.value(kSection, kKey).toString().trimmed();
+    return format.isEmpty() ? Default : format;
+}
+
+void WorkstationDateFormat::save(ConfigIni &config, const QString &format)
+{
+    config.setValue(kSection, kKey, format);
 }
 
 } // namespace kesvar

@@ -4,6 +4,7 @@
 
 namespace kesvar {
 
+class ConfigIni;
 class Database;
 
 // The program-wide options: the single row of T_SoftInfo.
@@ -32,6 +33,18 @@ public:
 
 private:
     Database &m_db;
+};
+
+// How this workstation shows dates (Config.ini, section "Config", key "DateFormat"), in Qt's date
+// format notation. It only affects display: dates always enter statements as bound values.
+class WorkstationDateFormat
+{
+public:
+    static const QString Default; // "yyyy-MM-dd"
+
+    // The stored format, or Default when none (or an empty one) is stored.
+    static QString load(const ConfigIni &config);
+    static void save(ConfigIni &config, const QString &format);
 };
 
 } // namespace kesvar

@@ -98,8 +98,8 @@ TEST_F(DatabaseTest, CaseInsensitiveKeys)
     EXPECT_EQ(db().comboItems("SELECT * FROM T_Other WHERE Type = ?", {QStringLiteral("cd")}),
               QStringList{QStringLiteral("鞍钢")});
 
-    db().exec("INSERT INTO T_FieldShow (TableName, Field, Name, ShowID) VALUES ('goods', 'GoodsCode', '编号', 0)");
-    EXPECT_EQ(db().scalar("SELECT COUNT(*) FROM T_FieldShow WHERE TableName = ?", {QStringLiteral("Goods")}).toInt(), 1);
+    db().exec("INSERT INTO T_FieldShow (TableName, Field, Name, ShowID) VALUES ('probegrid', 'GoodsCode', '编号', 0)");
+    EXPECT_EQ(db().scalar("SELECT COUNT(*) FROM T_FieldShow WHERE TableName = ?", {QStringLiteral("ProbeGrid")}).toInt(), 1);
 
     EXPECT_GT(db().scalar("SELECT COUNT(*) FROM T_Import WHERE tablename = ?", {QStringLiteral("CUSTOM")}).toInt(), 0);
     // Table and column names are case-insensitive too.

@@ -1,0 +1,89 @@
+#include "grid/GridFormat.h"
+
+#include "data/Decimal.h"
+
+#include <QDate>
+#include <QDateTime>
+
+namespace kesvar::GridFormat {
+
+namespace {
+constexpr int MaxDecimals = 10;
+}
+
+int decimalsFor(int dotSize, const SoftInfo &options)
+{
+    int decimals = NoDecimals;
+    switch (dotSize) {
+    case 1: decimals = options.dotPrice; break;
+    case 2: decimals = options.dotNum; break;
+    case 3: decimals = options.dotMon; break;
+    default: return NoDecimals;
+    }
+    return decimals >= 0 && decimals <= MaxDecimals ? decimals : NoDecimals;
+}
+
+QString pattern(int decimals)
+{
+    if (decimals < 0 || decimals > MaxDecimals)
+        return {};
+    if (decimals == 0)
+        return QStringLiteral("0");
+    return QStringLiteral("0.") + QString(decimals, QLatin1Char('0'));
+}
+
+bool isNumber(const QVariant &value)
+{
+    switch (value.typeId()) {
+    case QMetaType::Double:
+    case QMetaType::Float:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+        return true;
+    default:
+        return false;
+    }
+}
+
+double toNumber(const QVariant &value, bool *ok)
+{
+    bool converted = false;
+    double number = 0;
+    if (isNumber(value)) {
+        number = value.toDouble();
+        converted = true;
+    } else if (value.typeId() == QMetaType::QString) {
+        number = value.toString().trimmed().toDouble(&converted);
+        if (!converted)
+            number = 0;
+    }
+    if (ok)
+        *ok = converted;
+    return number;
+}
+
+QString displayText(const QVariant &value, int decimals, const QString &dateFormat)
+{
+    if (!value.isValid() || value.isNull())
+        return {};
+    if (value.typeId() == QMetaType::QDate)
+        return value.toDate().toString(dateFormat);
+    if (value.typeId() == QMetaType::QDateTime)
+        return value.toDateTime().date().toString(dateFormat);
+    if (decimals != NoDecimals) {
+        // SQLite hands some figures back as text; they are formatted like any other number.
+        bool ok = false;
+        const double number = toNumber(value, &ok);
+        if (ok)
+            return Decimal::format(number, decimals);
+    }
+    if (value.typeId() == QMetaType::Double)
+        return QString::number(value.toDouble(), 'g', 15);
+    return value.toString();
+}
+
+} // namespace kesvar::GridFormat

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "maintenance/Options.h"
+
+#include <QString>
+#include <QVariant>
+
+namespace kesvar::GridFormat {
+
+// No number format: the value is shown as it is.
+constexpr int NoDecimals = -1;
+
+// The decimals a DotSize class takes from the options: 1 prices, 2 counts and weights, 3 amounts;
+// any other class, or a stored value outside 0..10, gives NoDecimals.
+int decimalsFor(int dotSize, const SoftInfo &options);
+
+// The display pattern for d decimals: "0", "0.0" … "0.0000000000"; empty outside 0..10.
+QString pattern(int decimals);
+
+// The text a grid cell shows for a value: numbers with the decimals (Decimal::format) when there
+// are any, dates in `dateFormat`, anything else as its text. An empty value shows nothing.
+QString displayText(const QVariant &value, int decimals, const QString &dateFormat = QStringLiteral("yyyy-MM-dd"));
+
+// True for values that are figures (written to spreadsheets as numbers and summed in footers).
+bool isNumber(const QVariant &value);
+
+// A value as a double for sums and sorting; text that reads as a number counts, anything else 0.
+double toNumber(const QVariant &value, bool *ok = nullptr);
+
+} // namespace kesvar::GridFormat
