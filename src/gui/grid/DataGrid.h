@@ -124,6 +124,7 @@ signals:
 protected:
     void updateGeometries() override;
     void scrollContentsBy(int dx, int dy) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void titleClicked(int column);
@@ -140,6 +141,7 @@ private:
     GridFooter *m_footer;
     QList<SortKey> m_marks;
     bool m_sortMarking = false;
+    Qt::KeyboardModifiers m_titleClickModifiers;
     bool m_sortedByUser = false; // marks set by a click order the rows; stored ones only show
     bool m_footerEnabled = true;
     bool m_placingFooter = false;
