@@ -2,10 +2,13 @@
 #include "CommandRegistry.h"
 #include "app/DataFolder.h"
 #include "data/DbError.h"
+#include "render/GuiSupport.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 #include <cstdio>
+#include <memory>
 
 using namespace kesvar;
 using namespace kesvar::cli;
@@ -50,11 +53,31 @@ GlobalOptions parseGlobalOptions(const QStringList &arguments)
     return options;
 }
 
+// Printing paints text, which needs the GUI library (without a display); every other command runs
+// on Qt Core alone.
+bool commandPaints(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "--home" || arg == "--format")
+            ++i;
+        else if (!arg.startsWith("--"))
+            return arg == "print";
+    }
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    std::unique_ptr<QCoreApplication> app;
+    if (commandPaints(argc, argv)) {
+        kesvar::render::useOffscreenPlatformUnlessChosen();
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QCoreApplication::setApplicationName(QStringLiteral("Kesvar"));
     QTextStream err(stderr);
 

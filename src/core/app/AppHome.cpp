@@ -1,6 +1,7 @@
 #include "app/AppHome.h"
 
 #include "data/Database.h"
+#include "report/ReportTemplates.h"
 
 namespace kesvar {
 
@@ -11,6 +12,7 @@ AppHome::AppHome(const QString &folderPath)
     m_config = std::make_unique<ConfigIni>(m_folder.configFile());
     if (!m_config->contains(QStringLiteral("Database"), QStringLiteral("Driver")))
         DatabaseSettings().writeTo(*m_config);
+    report::ReportTemplates::installMissing(m_folder);
 }
 
 DatabaseSettings AppHome::databaseSettings() const

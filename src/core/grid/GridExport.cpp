@@ -41,14 +41,24 @@ double columnSum(const RowSet &rows, int column)
 SheetContent sheet(const RowSet &rows, const QList<GridColumn> &columns, const SoftInfo &options,
                    const QList<int> &order, const QString &dateFormat)
 {
+    QList<int> decimals;
+    for (const GridColumn &c : columns)
+        decimals.append(GridFormat::decimalsFor(c.dotSize, options));
+    return sheet(rows, columns, decimals, order, dateFormat);
+}
+
+SheetContent sheet(const RowSet &rows, const QList<GridColumn> &columns, const QList<int> &decimals,
+                   const QList<int> &order, const QString &dateFormat)
+{
     SheetContent content;
     QList<int> source; // dataset column of each sheet column, -1 when the dataset lacks the field
     bool anySum = false;
-    for (const GridColumn &c : columns) {
+    for (int i = 0; i < columns.size(); ++i) {
+        const GridColumn &c = columns.at(i);
         SheetColumn sc;
         sc.title = c.ownTitle();
         sc.groupTitle = c.groupTitle();
-        sc.decimals = GridFormat::decimalsFor(c.dotSize, options);
+        sc.decimals = decimals.value(i, GridFormat::NoDecimals);
         sc.widthPixels = c.width;
         content.columns.append(sc);
         source.append(rows.columnIndex(c.field));
@@ -61,7 +71,8 @@ SheetContent sheet(const RowSet &rows, const QList<GridColumn> &columns, const S
         cells.reserve(source.size());
         for (int column : source) {
             QVariant value = column < 0 ? QVariant() : rows.value(dataRow, column);
-            if (value.typeId() == QMetaType::QDate)
+            // Dates and yes/no values are written as the grid shows them.
+            if (value.typeId() == QMetaType::QDate || value.typeId() == QMetaType::Bool)
                 value = GridFormat::displayText(value, GridFormat::NoDecimals, dateFormat);
             cells.append(value);
         }
@@ -74,12 +85,19 @@ SheetContent sheet(const RowSet &rows, const QList<GridColumn> &columns, const S
     return content;
 }
 
-ListExport listRows(Database &db, ListKind kind)
+bool write(const QString &filePath, const RowSet &rows, const QList<GridColumn> &columns, const SoftInfo &options,
+           const XlsxWriter::Progress &progress)
+{
+    return XlsxWriter::write(filePath, sheet(rows, columns, options), progress);
+}
+
+ListExport listRows(Database &db, ListKind kind, bool disabled)
 {
     const bool products = kind == ListKind::Products;
     ListExport list;
-    list.rows = db.select(products ? QStringLiteral("SELECT * FROM T_Goods ORDER BY GoodsCode")
-                                   : QStringLiteral("SELECT * FROM T_Custom ORDER BY CustCode"));
+    list.rows = db.select(products ? QStringLiteral("SELECT * FROM T_Goods WHERE COALESCE(flag, FALSE) = ? ORDER BY GoodsID DESC")
+                                   : QStringLiteral("SELECT * FROM T_Custom WHERE COALESCE(flag, FALSE) = ? ORDER BY CustCode"),
+                          {disabled});
     list.columns = GridMetadata(db).shownColumns(products ? QStringLiteral("goods") : QStringLiteral("Custom"));
     if (list.columns.isEmpty()) {
         for (const QString &name : list.rows.columns()) {

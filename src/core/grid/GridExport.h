@@ -34,21 +34,30 @@ QString openFileQuestion(const QString &fileName);
 // holds the sums of the SumField columns (none when no column sums).
 SheetContent sheet(const RowSet &rows, const QList<GridColumn> &columns, const SoftInfo &options,
                    const QList<int> &order = {}, const QString &dateFormat = QStringLiteral("yyyy-MM-dd"));
+// The same with each column's decimals given (-1 for none), as a grid set up earlier shows them.
+SheetContent sheet(const RowSet &rows, const QList<GridColumn> &columns, const QList<int> &decimals,
+                   const QList<int> &order, const QString &dateFormat);
 
 // The sum of a column of `rows` (figures and text that reads as a number; anything else counts 0).
 double columnSum(const RowSet &rows, int column);
 
+// Writes `rows` shown through `columns` as sheet() describes. Throws XlsxWriteError; returns false
+// when the progress callback cancelled.
+bool write(const QString &filePath, const RowSet &rows, const QList<GridColumn> &columns, const SoftInfo &options,
+           const XlsxWriter::Progress &progress = {});
+
 // The list windows the command line exports without their window.
 enum class ListKind { Products, Partners };
 
-// Every product or partner with the columns of its list grid ("goods" / "Custom"); without shown
-// grid rows, every table column titled by its name.
+// The rows a list window shows (products newest first, partners by code; those in use, or with
+// `disabled` the disabled ones) with the columns of its list grid ("goods" / "Custom"); without
+// shown grid rows, every table column titled by its name.
 struct ListExport
 {
     RowSet rows;
     QList<GridColumn> columns;
 };
-ListExport listRows(Database &db, ListKind kind);
+ListExport listRows(Database &db, ListKind kind, bool disabled = false);
 
 } // namespace GridExport
 } // namespace kesvar

@@ -70,6 +70,8 @@ QString displayText(const QVariant &value, int decimals, const QString &dateForm
 {
     if (!value.isValid() || value.isNull())
         return {};
+    if (value.typeId() == QMetaType::Bool)
+        return value.toBool() ? QStringLiteral("是") : QStringLiteral("否");
     if (value.typeId() == QMetaType::QDate)
         return value.toDate().toString(dateFormat);
     if (value.typeId() == QMetaType::QDateTime)

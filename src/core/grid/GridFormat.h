@@ -18,7 +18,8 @@ int decimalsFor(int dotSize, const SoftInfo &options);
 QString pattern(int decimals);
 
 // The text a grid cell shows for a value: numbers with the decimals (Decimal::format) when there
-// are any, dates in `dateFormat`, anything else as its text. An empty value shows nothing.
+// are any, dates in `dateFormat`, yes/no values as "是"/"否", anything else as its text. An empty
+// value shows nothing.
 QString displayText(const QVariant &value, int decimals, const QString &dateFormat = QStringLiteral("yyyy-MM-dd"));
 
 // True for values that are figures (written to spreadsheets as numbers and summed in footers).

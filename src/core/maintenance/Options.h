@@ -19,6 +19,15 @@ struct SoftInfo
 
     static const QString MovingAverage; // "移动加权平均"; any other costing text means first in, first out
     bool usesMovingAverage() const { return cost == MovingAverage; }
+
+    // The decimal places of `saved`, which the options dialog applies to the running program at
+    // once (title and costing method only at the next start).
+    void takeDecimalsFrom(const SoftInfo &saved)
+    {
+        dotPrice = saved.dotPrice;
+        dotNum = saved.dotNum;
+        dotMon = saved.dotMon;
+    }
 };
 
 class Options

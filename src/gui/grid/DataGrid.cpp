@@ -15,8 +15,8 @@
 #include "grid/TFrm_FieldShow.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QScrollBar>
 
 namespace kesvar::gui {
@@ -68,6 +68,7 @@ DataGrid::DataGrid(Session &session, QWidget *parent)
     connect(m_model, &GridTableModel::modelReset, this, &DataGrid::placeFooter);
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, m_footer, qOverload<>(&QWidget::update));
     connect(m_header, &QHeaderView::sectionClicked, this, &DataGrid::titleClicked);
+    m_header->viewport()->installEventFilter(this);
     m_delegate->setEllipsisHandler([this](const QModelIndex &index) {
         if (m_ellipsisHandler)
             m_ellipsisHandler(sourceRow(index), m_model->columns().at(index.column()).field);
@@ -115,6 +116,17 @@ void DataGrid::setupGrid(const QString &key)
     placeFooter();
     m_header->updateGeometry();
     updateGeometries();
+}
+
+QList<int> DataGrid::shownDecimals() const
+{
+    QList<int> decimals;
+    for (int visual = 0; visual < m_header->count(); ++visual) {
+        const int logical = m_header->logicalIndex(visual);
+        if (logical >= 0 && !m_header->isSectionHidden(logical) && logical < m_model->columns().size())
+            decimals.append(m_model->decimals(logical));
+    }
+    return decimals;
 }
 
 QList<GridColumn> DataGrid::shownColumns() const
@@ -183,7 +195,7 @@ void DataGrid::titleClicked(int column)
     if (!m_sortMarking || column < 0 || column >= m_model->columns().size())
         return;
     const QString field = m_model->columns().at(column).field;
-    const bool adding = QApplication::keyboardModifiers() & Qt::ControlModifier;
+    const bool adding = m_titleClickModifiers & Qt::ControlModifier;
     QList<SortKey> marks = adding ? m_marks : QList<SortKey>();
     auto existing = std::find_if(m_marks.cbegin(), m_marks.cend(), [&](const SortKey &k) { return k.field == field; });
     const SortMark next = existing == m_marks.cend() || existing->mark == SortMark::Up ? SortMark::Down : SortMark::Up;
@@ -275,6 +287,15 @@ void DataGrid::updateGeometries()
         m_footer->raise();
     }
     m_placingFooter = false;
+}
+
+bool DataGrid::eventFilter(QObject *watched, QEvent *event)
+{
+    // The click signal carries no modifiers; remember them from the mouse event behind it.
+    if (watched == m_header->viewport()
+        && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease))
+        m_titleClickModifiers = static_cast<QMouseEvent *>(event)->modifiers();
+    return QTableView::eventFilter(watched, event);
 }
 
 void DataGrid::scrollContentsBy(int dx, int dy)

@@ -55,8 +55,10 @@ public:
     QString gridKey() const { return m_key; }
     // The columns as built, in set-up order (model column order).
     const QList<GridColumn> &columns() const;
-    // The shown columns left to right as the user has arranged them, with their current widths.
+    // The shown columns left to right as the user has arranged them, with their current widths,
+    // and the decimals each is shown with (-1 for none).
     QList<GridColumn> shownColumns() const;
+    QList<int> shownDecimals() const;
 
     // --- Rows (the dataset) -----------------------------------------------------------------
     // Shows these rows (the dataset is "open"); footer sums are computed here, once per load.
@@ -79,12 +81,13 @@ public:
     // column's mark is stored under the key.
     void setSortMarkingEnabled(bool enabled) { m_sortMarking = enabled; }
     QList<SortKey> sortMarks() const { return m_marks; }
-    // Sets marks, sorts and stores them as a title click would.
+    // Sets marks, sorts and stores them as a title click would. Throws DbError when storing fails
+    // (a title click shows the error instead).
     void applySortMarks(const QList<SortKey> &marks);
 
     // --- Layout (SaveGridLayout) ----------------------------------------------------------------
     // Stores every shown column's position and width under the key (nothing for fewer than two
-    // columns); with `confirm` the user is told "列属性已成功保存!".
+    // columns); with `confirm` the user is told "列属性已成功保存!". Throws DbError.
     void saveGridLayout(bool confirm);
 
     // --- Footer --------------------------------------------------------------------------------
@@ -98,7 +101,8 @@ public:
     // rows() and are reported by GridTableModel::cellEdited.
     void setEditable(bool editable);
     void setReadOnlyFields(const QStringList &fields);
-    // Called with the source row and field when a cell's ellipsis button (ShowButton) is clicked.
+    // Called with the source row and field when a cell's ellipsis button (ShowButton) is clicked;
+    // without a handler the button does nothing (the bill window's line grid opens its picker here).
     void setEllipsisHandler(std::function<void(int row, const QString &field)> handler);
     // The pick list of a combo column (empty for other columns).
     QStringList pickList(const QString &field) const;
@@ -124,6 +128,7 @@ signals:
 protected:
     void updateGeometries() override;
     void scrollContentsBy(int dx, int dy) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void titleClicked(int column);
@@ -140,6 +145,7 @@ private:
     GridFooter *m_footer;
     QList<SortKey> m_marks;
     bool m_sortMarking = false;
+    Qt::KeyboardModifiers m_titleClickModifiers;
     bool m_sortedByUser = false; // marks set by a click order the rows; stored ones only show
     bool m_footerEnabled = true;
     bool m_placingFooter = false;

@@ -22,11 +22,18 @@ QString GridExporter::exportGrid(DataGrid &grid, Session &session)
                                                        QStringLiteral("EXCEL文件(*.xlsx)"));
     if (typed.trimmed().isEmpty())
         return {};
-    const QString fileName = GridExport::completeFileName(typed);
+    return exportGridTo(grid, session, typed);
+}
+
+QString GridExporter::exportGridTo(DataGrid &grid, Session &session, const QString &typedName)
+{
+    GridExport::checkExportable(grid.hasDataset(), grid.rows().rowCount());
+    const QString fileName = GridExport::completeFileName(typedName);
 
     const QString dateFormat = session.home ? WorkstationDateFormat::load(session.home->config())
                                             : WorkstationDateFormat::Default;
-    const SheetContent content = GridExport::sheet(grid.rows(), grid.shownColumns(), session.options,
+    // Formats as the grid was set up, even if the options changed since.
+    const SheetContent content = GridExport::sheet(grid.rows(), grid.shownColumns(), grid.shownDecimals(),
                                                    grid.shownRowOrder(), dateFormat);
     QProgressDialog progress(QStringLiteral("正在导出..."), QStringLiteral("取消"), 0, content.rowCount, &grid);
     progress.setWindowModality(Qt::WindowModal);

@@ -18,6 +18,8 @@ public:
     // Returns the file written, empty when nothing was written. Throws RuleError for the two
     // refusals and XlsxWriteError when the file cannot be written.
     static QString exportGrid(DataGrid &grid, Session &session);
+    // The same once the user has typed `typedName` in the save dialog.
+    static QString exportGridTo(DataGrid &grid, Session &session, const QString &typedName);
 };
 
 } // namespace kesvar::gui

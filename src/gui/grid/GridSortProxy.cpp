@@ -3,6 +3,7 @@
 #include "grid/GridFormat.h"
 #include "grid/GridTableModel.h"
 
+#include <QDate>
 #include <limits>
 
 namespace kesvar::gui {
@@ -30,12 +31,13 @@ void GridSortProxy::buildColumns(const QList<Key> &keys)
         const int source = m_model->sourceColumn(key.column);
         c.numeric = m_model->decimals(key.column) != GridFormat::NoDecimals;
         if (!c.numeric && source >= 0) {
-            // A column is sorted as figures when its values are figures.
+            // A column is sorted as figures when its values are figures, and dates by their day
+            // whatever format shows them.
             for (int r = 0; r < count; ++r) {
                 const QVariant v = rows.value(r, source);
                 if (v.isNull())
                     continue;
-                c.numeric = GridFormat::isNumber(v);
+                c.numeric = GridFormat::isNumber(v) || v.typeId() == QMetaType::QDate;
                 break;
             }
         }
@@ -43,7 +45,9 @@ void GridSortProxy::buildColumns(const QList<Key> &keys)
             c.numbers.resize(count, std::numeric_limits<double>::lowest());
             for (int r = 0; source >= 0 && r < count; ++r) {
                 const QVariant v = rows.value(r, source);
-                if (!v.isNull())
+                if (v.typeId() == QMetaType::QDate)
+                    c.numbers[r] = double(v.toDate().toJulianDay());
+                else if (!v.isNull())
                     c.numbers[r] = GridFormat::toNumber(v);
             }
         } else {

@@ -28,6 +28,15 @@ TFrm_FieldShow::TFrm_FieldShow(Database &db, const QString &chooserKey, QWidget 
     Btn_ok = new QPushButton(QStringLiteral("确定(&Y)"), this);
     Btn_exit = new QPushButton(QStringLiteral("取消(&C)"), this);
     Btn_ok->setDefault(true);
+    // Controls keep their component names, so tests and style sheets can find them.
+    SrcList->setObjectName(QStringLiteral("SrcList"));
+    DstList->setObjectName(QStringLiteral("DstList"));
+    SP_right->setObjectName(QStringLiteral("SP_right"));
+    SP_allright->setObjectName(QStringLiteral("SP_allright"));
+    SP_left->setObjectName(QStringLiteral("SP_left"));
+    SP_allleft->setObjectName(QStringLiteral("SP_allleft"));
+    Btn_ok->setObjectName(QStringLiteral("Btn_ok"));
+    Btn_exit->setObjectName(QStringLiteral("Btn_exit"));
 
     auto *lists = new QGridLayout;
     lists->addWidget(new QLabel(QStringLiteral("未选择的字段"), this), 0, 0);

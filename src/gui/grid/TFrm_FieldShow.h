@@ -21,9 +21,6 @@ class TFrm_FieldShow : public QDialog
 public:
     TFrm_FieldShow(Database &db, const QString &chooserKey, QWidget *parent = nullptr);
 
-    QListWidget *srcList() const { return SrcList; }
-    QListWidget *dstList() const { return DstList; }
-
 private:
     void FormShow();
     void SP_rightClick();

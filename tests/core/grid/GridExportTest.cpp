@@ -77,13 +77,16 @@ TEST(GridExport, SheetHoldsShownColumnsRowsInShownOrderAndFooterSums)
 
 TEST_F(DatabaseTest, ListExportTakesTheListGridOrFallsBackToColumnNames)
 {
-    db().exec("INSERT INTO T_Goods (GoodsCode, GoodsName, flag) VALUES ('G2', 'b', TRUE), ('G1', 'a', TRUE)");
+    db().exec("INSERT INTO T_Goods (GoodsCode, GoodsName, flag) VALUES ('G2', 'b', FALSE), ('G1', 'a', FALSE),"
+              " ('G3', 'c', TRUE)");
     db().exec("DELETE FROM T_FieldShow WHERE TableName = 'goods'");
     GridExport::ListExport list = GridExport::listRows(db(), GridExport::ListKind::Products);
     ASSERT_EQ(list.rows.rowCount(), 2);
     EXPECT_EQ(list.rows.value(0, "GoodsCode").toString(), QStringLiteral("G1"));
     ASSERT_EQ(list.columns.size(), list.rows.columnCount());
     EXPECT_EQ(list.columns.at(1).title.toLower(), QStringLiteral("goodscode"));
+    EXPECT_EQ(GridExport::listRows(db(), GridExport::ListKind::Products, true).rows.value(0, "GoodsCode").toString(),
+              QStringLiteral("G3"));
 
     db().exec("INSERT INTO T_FieldShow (TableName, Field, Name, ShowID, Width, show, SumField, DotSize, ShowButton,"
               " combo, com_table, Color, ShowUp) VALUES ('Goods', 'GoodsName', '名称', 0, 80, TRUE, 0, 0, 0, 0, '', '', 0)");

@@ -181,6 +181,8 @@ TEST(GridFormat, DisplayTextFormatsFiguresOnly)
         {0.1 + 0.2, GridFormat::NoDecimals, "0.3"},
         {QVariant(), 2, ""},
         {QDate(2026, 3, 7), GridFormat::NoDecimals, "2026-03-07"},
+        {true, GridFormat::NoDecimals, "是"},
+        {false, 2, "否"},
     };
     for (const Case &c : cases)
         EXPECT_EQ(GridFormat::displayText(c.value, c.decimals), c.expected) << c.expected.toStdString();
