@@ -6,21 +6,11 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <cmath>
+#include "data/Values.h"
 
 namespace kesvar::cli::RowWriter {
 
 namespace {
-
-bool isNumber(const QVariant &v)
-{
-    switch (v.typeId()) {
-    case QMetaType::Int: case QMetaType::UInt: case QMetaType::LongLong: case QMetaType::ULongLong:
-    case QMetaType::Double: case QMetaType::Float:
-        return true;
-    default:
-        return false;
-    }
-}
 
 QString cellText(const QVariant &v)
 {
@@ -29,7 +19,7 @@ QString cellText(const QVariant &v)
     if (v.typeId() == QMetaType::Bool)
         return v.toBool() ? QStringLiteral("true") : QStringLiteral("false");
     if (v.typeId() == QMetaType::Double || v.typeId() == QMetaType::Float)
-        return formatNumber(v.toDouble());
+        return Values::plainNumber(v.toDouble());
     if (v.typeId() == QMetaType::QDate)
         return v.toDate().toString(QStringLiteral("yyyy-MM-dd"));
     if (v.typeId() == QMetaType::QDateTime)
@@ -53,7 +43,7 @@ QJsonValue jsonValue(const QVariant &v)
         return QJsonValue::Null;
     if (v.typeId() == QMetaType::Bool)
         return v.toBool();
-    if (isNumber(v)) {
+    if (Values::isNumber(v)) {
         const double d = v.toDouble();
         return std::isfinite(d) ? QJsonValue(d) : QJsonValue(QJsonValue::Null);
     }
@@ -62,21 +52,6 @@ QJsonValue jsonValue(const QVariant &v)
 
 } // namespace
 
-QString formatNumber(double value)
-{
-    if (!std::isfinite(value))
-        return {};
-    QString text = QString::number(value, 'f', 10);
-    if (text.contains(QLatin1Char('.'))) {
-        while (text.endsWith(QLatin1Char('0')))
-            text.chop(1);
-        if (text.endsWith(QLatin1Char('.')))
-            text.chop(1);
-    }
-    if (text == QLatin1String("-0"))
-        text = QStringLiteral("0");
-    return text;
-}
 
 void writeCsv(QTextStream &out, const RowSet &rows)
 {

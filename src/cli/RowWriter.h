@@ -11,7 +11,5 @@ namespace kesvar::cli::RowWriter {
 void writeCsv(QTextStream &out, const RowSet &rows);
 // JSON: one array of objects keyed by the column names; numbers as numbers, empty as null.
 void writeJson(QTextStream &out, const RowSet &rows);
-// A figure as the CSV writer prints it.
-QString formatNumber(double value);
 
 } // namespace kesvar::cli::RowWriter

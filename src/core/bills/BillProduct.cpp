@@ -2,19 +2,9 @@
 
 #include "bills/BillLine.h"
 #include "data/Database.h"
+#include "data/Values.h"
 
 namespace kesvar {
-
-namespace {
-
-std::optional<double> optionalNumber(const QVariant &value)
-{
-    if (value.isNull())
-        return std::nullopt;
-    return value.toDouble();
-}
-
-} // namespace
 
 std::optional<double> BillProduct::listPrice(const QString &cjtype) const
 {
@@ -36,9 +26,9 @@ std::optional<BillProduct> BillProducts::find(const Database &db, const QString 
     p.goodsCz = rows.value(0, 3).toString();
     p.goodsCd = rows.value(0, 4).toString();
     p.units = rows.value(0, 5).toString();
-    p.hxl = optionalNumber(rows.value(0, 6));
-    p.gprice = optionalNumber(rows.value(0, 7));
-    p.dprice = optionalNumber(rows.value(0, 8));
+    p.hxl = Values::optionalNumber(rows.value(0, 6));
+    p.gprice = Values::optionalNumber(rows.value(0, 7));
+    p.dprice = Values::optionalNumber(rows.value(0, 8));
     p.goodsType = rows.value(0, 9).toString();
     p.barcode = rows.value(0, 10).toString();
     p.disabled = rows.value(0, 11).toBool();

@@ -1,19 +1,9 @@
 #include "bills/BillStore.h"
 
 #include "data/Database.h"
+#include "data/Values.h"
 
 namespace kesvar {
-
-namespace {
-
-std::optional<double> optionalNumber(const QVariant &value)
-{
-    if (value.isNull())
-        return std::nullopt;
-    return value.toDouble();
-}
-
-} // namespace
 
 std::optional<Bill> BillStore::load(const QString &billCode) const
 {
@@ -64,7 +54,7 @@ QList<BillLine> BillStore::lines(const QString &billCode) const
         line.goodsCz = rows.value(r, 4).toString();
         line.goodsCd = rows.value(r, 5).toString();
         line.units = rows.value(r, 6).toString();
-        line.hxl = optionalNumber(rows.value(r, 7));
+        line.hxl = Values::optionalNumber(rows.value(r, 7));
         line.setStoredValues(rows.value(r, 8).toString(), rows.value(r, 9).toDouble(), rows.value(r, 10).toDouble(),
                              rows.value(r, 11).toDouble(), rows.value(r, 12).toDouble());
         line.cbprice = rows.value(r, 13).toDouble();

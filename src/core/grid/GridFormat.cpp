@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QDateTime>
+#include "data/Values.h"
 
 namespace kesvar::GridFormat {
 
@@ -32,28 +33,12 @@ QString pattern(int decimals)
     return QStringLiteral("0.") + QString(decimals, QLatin1Char('0'));
 }
 
-bool isNumber(const QVariant &value)
-{
-    switch (value.typeId()) {
-    case QMetaType::Double:
-    case QMetaType::Float:
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-        return true;
-    default:
-        return false;
-    }
-}
 
 double toNumber(const QVariant &value, bool *ok)
 {
     bool converted = false;
     double number = 0;
-    if (isNumber(value)) {
+    if (Values::isNumber(value)) {
         number = value.toDouble();
         converted = true;
     } else if (value.typeId() == QMetaType::QString) {

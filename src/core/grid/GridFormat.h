@@ -22,9 +22,6 @@ QString pattern(int decimals);
 // value shows nothing.
 QString displayText(const QVariant &value, int decimals, const QString &dateFormat = QStringLiteral("yyyy-MM-dd"));
 
-// True for values that are figures (written to spreadsheets as numbers and summed in footers).
-bool isNumber(const QVariant &value);
-
 // A value as a double for sums and sorting; text that reads as a number counts, anything else 0.
 double toNumber(const QVariant &value, bool *ok = nullptr);
 

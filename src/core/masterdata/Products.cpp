@@ -10,6 +10,7 @@
 
 #include <QSqlQuery>
 #include <algorithm>
+#include "data/Values.h"
 
 namespace kesvar {
 
@@ -50,10 +51,6 @@ Product normalized(const Product &input)
     return p;
 }
 
-std::optional<double> optionalNumber(const QVariant &v)
-{
-    return v.isNull() ? std::nullopt : std::optional<double>(v.toDouble());
-}
 
 } // namespace
 
@@ -123,7 +120,7 @@ std::optional<Product> Products::find(const QString &code) const
 Product Products::fromRow(const RowSet &rows, int r)
 {
     auto text = [&](const char *column) { return rows.value(r, QLatin1String(column)).toString(); };
-    auto number = [&](const char *column) { return optionalNumber(rows.value(r, QLatin1String(column))); };
+    auto number = [&](const char *column) { return Values::optionalNumber(rows.value(r, QLatin1String(column))); };
     Product p;
     p.goodsCode = text("GoodsCode");
     p.barcode = text("barcode");
@@ -156,8 +153,8 @@ QList<OpeningStock> Products::openingStock(const QString &code) const
         " ORDER BY d.FirstID"), {code.trimmed()});
     QList<OpeningStock> opening;
     for (int r = 0; r < rows.rowCount(); ++r)
-        opening.append({rows.value(r, 0).toString(), optionalNumber(rows.value(r, 1)),
-                        optionalNumber(rows.value(r, 2)), optionalNumber(rows.value(r, 3)),
+        opening.append({rows.value(r, 0).toString(), Values::optionalNumber(rows.value(r, 1)),
+                        Values::optionalNumber(rows.value(r, 2)), Values::optionalNumber(rows.value(r, 3)),
                         rows.value(r, 4).toString()});
     return opening;
 }

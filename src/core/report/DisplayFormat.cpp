@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QDateTime>
 #include <QRegularExpression>
+#include "data/Values.h"
 
 namespace kesvar::report::DisplayFormat {
 
@@ -28,7 +29,7 @@ QString formatNumber(double value, const QString &formatText)
     if (format.startsWith(QLatin1String("#n"), Qt::CaseInsensitive))
         format = format.mid(2);
     if (format.isEmpty())
-        return plainNumber(value);
+        return Values::plainNumber(value);
 
     static const QRegularExpression printfStyle(QStringLiteral("^%-?(\\d*)(?:\\.(\\d+))?([fFnNdDgGmM])$"));
     const QRegularExpressionMatch m = printfStyle.match(format);
@@ -40,7 +41,7 @@ QString formatNumber(double value, const QString &formatText)
         case 'n':
         case 'm': return groupThousands(Decimal::format(value, places));
         case 'd': return Decimal::format(value, 0);
-        default: return plainNumber(value);
+        default: return Values::plainNumber(value);
         }
     }
 
@@ -50,45 +51,18 @@ QString formatNumber(double value, const QString &formatText)
         const QString fixed = Decimal::format(value, int(p.captured(1).size()));
         return format.contains(QLatin1Char(',')) ? groupThousands(fixed) : fixed;
     }
-    return plainNumber(value);
+    return Values::plainNumber(value);
 }
 
 } // namespace
 
-bool isNumeric(const QVariant &value)
-{
-    switch (value.typeId()) {
-    case QMetaType::Double:
-    case QMetaType::Float:
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-        return true;
-    default:
-        return false;
-    }
-}
 
-QString plainNumber(double value)
-{
-    QString text = Decimal::format(value, 10);
-    if (text.contains(QLatin1Char('.'))) {
-        while (text.endsWith(QLatin1Char('0')))
-            text.chop(1);
-        if (text.endsWith(QLatin1Char('.')))
-            text.chop(1);
-    }
-    return text;
-}
 
 QString apply(const QVariant &value, const QString &format)
 {
     if (!value.isValid() || value.isNull())
         return {};
-    if (isNumeric(value))
+    if (Values::isNumber(value))
         return formatNumber(value.toDouble(), format);
     if (value.typeId() == QMetaType::QDate)
         return value.toDate().toString(QStringLiteral("yyyy-MM-dd"));

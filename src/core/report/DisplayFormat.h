@@ -16,9 +16,6 @@ namespace DisplayFormat {
 
 // A value as a report prints it: numbers through `format`, dates as yyyy-MM-dd, nulls as "".
 QString apply(const QVariant &value, const QString &format);
-// A number without a format: up to ten decimals, trailing zeros dropped.
-QString plainNumber(double value);
-bool isNumeric(const QVariant &value);
 
 } // namespace DisplayFormat
 

@@ -1,5 +1,7 @@
 #include "report/TextExpander.h"
 
+#include "data/Values.h"
+
 #include "report/DisplayFormat.h"
 #include "report/ReportLayout.h"
 
@@ -96,7 +98,7 @@ QString TextExpander::evaluate(const QString &expressionText, const ReportObject
         return QLatin1Char('[') + expressionText + QLatin1Char(']');
     }
 
-    if (object.hideZero && DisplayFormat::isNumeric(value) && value.toDouble() == 0)
+    if (object.hideZero && Values::isNumber(value) && value.toDouble() == 0)
         return {};
     return DisplayFormat::apply(value, format);
 }

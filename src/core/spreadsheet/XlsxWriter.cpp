@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <xlsxwriter.h>
+#include "data/Values.h"
 
 namespace kesvar {
 
@@ -108,7 +109,7 @@ private:
         if (!value.isValid() || value.isNull())
             return;
         const int decimals = m_columns.at(c).decimals;
-        bool number = GridFormat::isNumber(value);
+        bool number = Values::isNumber(value);
         double figure = 0;
         if (number)
             figure = value.toDouble();

@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
+#include "data/Values.h"
 
 namespace kesvar::gui {
 
@@ -66,7 +67,7 @@ QWidget *GridCellDelegate::createEditor(QWidget *parent, const QStyleOptionViewI
 {
     if (!m_pickLists.contains(index.column())) {
         // Figures are typed as text: a spin box would cut them to its own decimals and range.
-        if (GridFormat::isNumber(index.data(Qt::EditRole)) || m_model->decimals(index.column()) >= 0)
+        if (Values::isNumber(index.data(Qt::EditRole)) || m_model->decimals(index.column()) >= 0)
             return new QLineEdit(parent);
         return QStyledItemDelegate::createEditor(parent, option, index);
     }
@@ -82,7 +83,7 @@ void GridCellDelegate::setEditorData(QWidget *editor, const QModelIndex &index) 
         combo->setCurrentText(index.data(Qt::EditRole).toString());
         return;
     }
-    if (auto *line = qobject_cast<QLineEdit *>(editor); line && GridFormat::isNumber(index.data(Qt::EditRole))) {
+    if (auto *line = qobject_cast<QLineEdit *>(editor); line && Values::isNumber(index.data(Qt::EditRole))) {
         line->setText(index.data(Qt::DisplayRole).toString());
         line->selectAll();
         return;

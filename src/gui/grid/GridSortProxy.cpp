@@ -5,6 +5,7 @@
 
 #include <QDate>
 #include <limits>
+#include "data/Values.h"
 
 namespace kesvar::gui {
 
@@ -37,7 +38,7 @@ void GridSortProxy::buildColumns(const QList<Key> &keys)
                 const QVariant v = rows.value(r, source);
                 if (v.isNull())
                     continue;
-                c.numeric = GridFormat::isNumber(v) || v.typeId() == QMetaType::QDate;
+                c.numeric = Values::isNumber(v) || v.typeId() == QMetaType::QDate;
                 break;
             }
         }

@@ -2,6 +2,7 @@
 
 #include "grid/GridExport.h"
 #include "grid/GridFormat.h"
+#include "data/Values.h"
 
 namespace kesvar::gui {
 
@@ -182,7 +183,7 @@ QVariant GridTableModel::data(const QModelIndex &index, int role) const
     case ValueRole:
         return value;
     case Qt::TextAlignmentRole:
-        if (isNumericColumn(index.column()) || GridFormat::isNumber(value))
+        if (isNumericColumn(index.column()) || Values::isNumber(value))
             return QVariant(Qt::AlignRight | Qt::AlignVCenter);
         return QVariant(Qt::AlignLeft | Qt::AlignVCenter);
     default:
@@ -216,7 +217,7 @@ bool GridTableModel::setData(const QModelIndex &index, const QVariant &value, in
         return false;
     const int source = m_sourceColumns.at(index.column());
     QVariant stored = value;
-    if (isNumericColumn(index.column()) && !GridFormat::isNumber(value)) {
+    if (isNumericColumn(index.column()) && !Values::isNumber(value)) {
         const QString text = value.toString().trimmed();
         if (text.isEmpty()) {
             stored = QVariant();
