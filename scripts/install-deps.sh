@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-psql libqt6svg6-dev
-  libgl1-mesa-dev
+  libgl1-mesa-dev qt6-translations-l10n
   libsodium-dev libxlsxwriter-dev libminizip-dev libfreexl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-cjk
