@@ -103,6 +103,10 @@ void bindCommandHandlers(TFrm_Main &m)
 {
     setBillCommandActions({command(m, "AddBill"), command(m, "EditBill"), command(m, "DelBill"), command(m, "SaveBill"),
                            command(m, "CheckBill"), command(m, "UnCheckBill"), command(m, "Print")});
+    QObject::connect(command(m, "Print"), &QAction::triggered, &m, [&m] {
+        if (TFrm_AddBill *bill = TFrm_AddBill::current(); bill && !bill->shownBillCode().isEmpty())
+            printBill(bill, m.session(), bill->shownBillCode());
+    });
     onOpen<TFrm_Goods>(m, "AddGoods", &MasterListWindow::addRecord);
     onOpen<TFrm_Goods>(m, "EditGoods", &MasterListWindow::editRecord);
     onOpen<TFrm_Goods>(m, "DelGoods", &MasterListWindow::deleteRecord);

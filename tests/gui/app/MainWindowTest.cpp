@@ -1,9 +1,13 @@
 #include "ModalCatcher.h"
 #include "TestDatabase.h"
 
+#include "app/AppHome.h"
 #include "app/Session.h"
 #include "app/TFrm_Main.h"
 #include "app/TFrm_mainchild.h"
+#include "bills/BillEntry.h"
+#include "bills/BillTypes.h"
+#include "bills/TFrm_AddBill.h"
 #include "masterdata/TFrm_AddGoods.h"
 #include "masterdata/TFrm_Goods.h"
 #include "users/AuthorityItems.h"
@@ -272,6 +276,33 @@ TEST_F(MainWindowTest, SharedProductCommandsActOnTheOpenListAndCarryOneEnabledSt
     ASSERT_NE(addButton, nullptr);
     EXPECT_FALSE(addButton->isEnabled());
     EXPECT_TRUE(list.findChild<QToolBar *>()->widgetForAction(command("EditGoods"))->isEnabled());
+}
+
+TEST_F(MainWindowTest, PrintCommandPreviewsTheBillTheBillWindowShows)
+{
+    m_db->exec("INSERT INTO T_DepotName (DictName, DictType) VALUES ('一号库', 'DepotName')");
+    m_db->exec("INSERT INTO T_Goods (GoodsCode, GoodsName, Units, hxl, Dprice, flag) VALUES ('LW-18', '螺纹钢', '支', 0.024, 3720, FALSE)");
+    m_db->exec("INSERT INTO T_Custom (CustCode, CustName, gys, kh, flag) VALUES ('G001', '江苏沙钢', TRUE, FALSE, FALSE)");
+    BillRequest request;
+    request.header.billType = BillTypes::PurchaseReceipt;
+    request.header.depotName = QStringLiteral("一号库");
+    request.header.custName = QStringLiteral("江苏沙钢");
+    request.header.addDate = QDate::currentDate();
+    request.lines.append({QStringLiteral("LW-18"), QStringLiteral("重量"), 10, 2.4, 3720.0, QString()});
+    ASSERT_FALSE(BillEntry(*m_db, 2, 3).save(request).bill.header.billCode.isEmpty());
+
+    AppHome home(m_testDb.dataFolder()); // printing reads the bill layout from the data folder
+    m_session.home = &home;
+    TFrm_AddBill window(m_session, BillTypes::PurchaseReceipt, BillTypes::Receipt);
+    window.show();
+    ASSERT_FALSE(window.shownBillCode().isEmpty());
+    QStringList dialogs;
+    test::ModalCatcher catcher(QMessageBox::Ok, [&dialogs](QDialog *dialog) {
+        dialogs << QString::fromLatin1(dialog->metaObject()->className());
+        dialog->reject();
+    });
+    m_main->command(QStringLiteral("Print"))->trigger();
+    EXPECT_EQ(dialogs, QStringList{QStringLiteral("QPrintPreviewDialog")});
 }
 
 TEST_F(MainWindowTest, MenusHaveTheirCaptionsInOrder)
