@@ -23,7 +23,12 @@ namespace kesvar::gui {
 TFrm_Option::TFrm_Option(Session &session, QWidget *parent)
     : QDialog(parent),
       m_session(session),
-      m_startProgram([] { return QProcess::startDetached(QCoreApplication::applicationFilePath(), {}); })
+      // The new instance works on this instance's data folder, however that one was chosen.
+      m_startProgram([&session] {
+          const QStringList arguments = session.home ? QStringList{QStringLiteral("--home"), session.home->folder().path()}
+                                                     : QStringList{};
+          return QProcess::startDetached(QCoreApplication::applicationFilePath(), arguments);
+      })
 {
     setWindowTitle(QStringLiteral("系统设置"));
     Edit_Name = new QLineEdit(this);
