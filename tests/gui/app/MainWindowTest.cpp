@@ -319,17 +319,139 @@ TEST_F(MainWindowTest, MenusHaveTheirCaptionsInOrder)
         return texts;
     };
     const QList<QAction *> menus = m_main->menuBar()->actions();
-    EXPECT_EQ(captions(menus[0]->menu()),
-              (QStringList{"操作员管理", "数据初始化", "修改我的登录密码", "重新登录", "-", "报表打印设计", "数据导入", "-",
-                           "选项设置", "数据库备份", "数据库恢复", "压缩与修复数据库", "-", "退出程序"}));
+    const QStringList summaries{"采购业务汇总", "销售业务汇总", "全部业务汇总"};
+    const std::pair<QMenu *, QStringList> expected[] = {
+        {menus[0]->menu(),
+         {"操作员管理", "数据初始化", "修改我的登录密码", "重新登录", "-", "报表打印设计", "数据导入", "-", "选项设置",
+          "数据库备份", "数据库恢复", "压缩与修复数据库", "-", "退出程序"}},
+        {m_main->findChild<QMenu *>(QStringLiteral("Sub_ReportDesign")), {"单据打印设置", "往来单位打印设置", "钢材资料打印设置"}},
+        {m_main->findChild<QMenu *>(QStringLiteral("Sub_DataImport")), {"从Excel导入往来单位资料", "从Excel导入钢材资料"}},
+        {menus[1]->menu(),
+         {"钢材资料", "往来单位信息", "仓库信息", "-", "数量单位", "业务员", "收款方式", "运输方式", "钢种", "发票类型", "材质",
+          "产地", "-", "公司信息"}},
+        {menus[2]->menu(),
+         {"采购入库", "采购退货", "-", "销售出库", "销售退货", "-", "其他出库", "其他入库", "-", "仓库调拨", "仓库盘点"}},
+        {menus[3]->menu(), {"单据查询", "查看钢材库存", "库存报警", "库存台账", "库存汇总", "分仓库存"}},
+        {menus[4]->menu(),
+         {"汇总统计表-往来单位", "汇总统计表-钢材", "汇总统计表-业务员", "-", "通用业务明细表", "钢材销售排行"}},
+        {m_main->findChild<QMenu *>(QStringLiteral("Sub_CountCust")), summaries},
+        {m_main->findChild<QMenu *>(QStringLiteral("Sub_CountGoods")), summaries},
+        {m_main->findChild<QMenu *>(QStringLiteral("Sub_UserCount")), summaries},
+        {m_main->findChild<QMenu *>(QStringLiteral("Sub_BillDetail")), {"采购业务明细", "销售业务明细", "全部业务明细"}},
+        {menus[5]->menu(), {"导航"}},
+        {menus[6]->menu(), {"帮助文档", "-", "给作者写信", "技术支持网站", "-", "关于我们"}},
+    };
+    for (const auto &[menu, items] : expected) {
+        ASSERT_NE(menu, nullptr);
+        EXPECT_EQ(captions(menu), items) << menu->title().toStdString();
+    }
     EXPECT_FALSE(entry("Menu_Compact")->isVisible());
-    EXPECT_EQ(captions(menus[2]->menu()),
-              (QStringList{"采购入库", "采购退货", "-", "销售出库", "销售退货", "-", "其他出库", "其他入库", "-", "仓库调拨", "仓库盘点"}));
-    EXPECT_EQ(captions(menus[4]->menu()),
-              (QStringList{"汇总统计表-往来单位", "汇总统计表-钢材", "汇总统计表-业务员", "-", "通用业务明细表", "钢材销售排行"}));
-    EXPECT_EQ(captions(m_main->findChild<QMenu *>(QStringLiteral("Sub_BillDetail"))),
-              (QStringList{"采购业务明细", "销售业务明细", "全部业务明细"}));
-    EXPECT_EQ(captions(menus[6]->menu()), (QStringList{"帮助文档", "-", "给作者写信", "技术支持网站", "-", "关于我们"}));
+}
+
+TEST_F(MainWindowTest, ToolbarButtonsInOrderWithTheirCaptionsAndSize)
+{
+    auto *toolBar = m_main->findChild<QToolBar *>(QStringLiteral("ToolBar1"));
+    ASSERT_NE(toolBar, nullptr);
+    QStringList buttons;
+    for (QAction *action : toolBar->actions()) {
+        if (action->isSeparator()) {
+            buttons << QStringLiteral("-");
+            continue;
+        }
+        auto *button = qobject_cast<QToolButton *>(toolBar->widgetForAction(action));
+        ASSERT_NE(button, nullptr);
+        buttons << button->objectName() + QLatin1Char(' ') + button->text();
+        EXPECT_GE(button->width(), 55);
+        EXPECT_GE(button->height(), 51);
+    }
+    EXPECT_EQ(buttons, (QStringList{"TB_DH 显示导航", "TB_Goods 钢材资料", "TB_Cust 往来单位", "-", "TB_Count 库存汇总",
+                                    "TB_TZ 库存台账", "TB_ViewDepot 库存查询", "TB_WarnDepot 库存报警", "-", "TB_Help 帮助文件"}));
+    EXPECT_EQ(toolBar->iconSize(), QSize(32, 32));
+
+    toolButton("TB_WarnDepot")->click();
+    EXPECT_EQ(activeName(), QStringLiteral("Frm_DepotWarn"));
+    toolButton("TB_DH")->click();
+    EXPECT_EQ(activeName(), QStringLiteral("Frm_mainchild"));
+    toolButton("TB_Goods")->click();
+    ASSERT_FALSE(m_opened.isEmpty());
+    EXPECT_EQ(m_opened.last().name, QStringLiteral("TFrm_Goods"));
+}
+
+TEST_F(MainWindowTest, EveryBillEntryHandsOverItsTypeAndDirection)
+{
+    struct Case
+    {
+        const char *menuEntry, *chartButton, *type, *direction;
+    };
+    const Case cases[] = {
+        {"Menu_Bill_CR", "fcImageBtn9", "采购入库", "入库"},  {"Menu_Bill_CT", "fcImageBtn10", "采购退货", "出库"},
+        {"Menu_Bill_XC", "fcImageBtn6", "销售出库", "出库"},  {"Menu_Bill_XT", "fcImageBtn7", "销售退货", "入库"},
+        {"Menu_Bill_QR", "fcImageBtn11", "其它入库", "入库"}, {"Menu_Bill_QC", "fcImageBtn8", "其它出库", "出库"},
+        {"Menu_Bill_DB", "fcImageBtn39", "仓库调拨", "出库"}, {"Menu_Bill_PD", "fcImageBtn19", "仓库盘点", "入库"},
+    };
+    chart()->showPage(2);
+    for (const Case &c : cases) {
+        m_opened.clear();
+        entry(c.menuEntry)->trigger();
+        chart()->button(QString::fromLatin1(c.chartButton))->click();
+        const QStringList pair{QString::fromUtf8(c.type), QString::fromUtf8(c.direction)};
+        ASSERT_EQ(m_opened.size(), 2) << c.menuEntry;
+        for (const OpenedModal &opened : m_opened) {
+            EXPECT_EQ(opened.name, QStringLiteral("TFrm_AddBill"));
+            EXPECT_EQ(opened.values, pair) << c.menuEntry << " / " << c.chartButton;
+        }
+    }
+}
+
+TEST_F(MainWindowTest, ChartAndStatisticsEntriesOpenTheirWindows)
+{
+    for (const char *name : {"TFrm_CountGoods", "TFrm_UserCount", "TFrm_R_BillDetail", "TFrm_SalePH"})
+        m_main->catalog().addModal(QString::fromLatin1(name), [this, name](TFrm_Main &, QWidget *, const QStringList &values) {
+            m_opened.append({QString::fromLatin1(name), values});
+        });
+    const std::pair<const char *, const char *> stockButtons[] = {
+        {"fcImageBtn20", "Frm_R_ViewDepot"}, {"fcImageBtn22", "Frm_DepotWarn"}, {"fcImageBtn23", "Frm_DepotDetail"},
+        {"fcImageBtn24", "Frm_DepotCount"},  {"fcImageBtn25", "Frm_DepotNum"},
+    };
+    for (const auto &[button, window] : stockButtons) {
+        chart()->showPage(3);
+        chart()->button(QString::fromLatin1(button))->click();
+        EXPECT_EQ(activeName(), QString::fromLatin1(window)) << button;
+        clickTab(QStringLiteral("导航条"));
+    }
+
+    struct Case
+    {
+        const char *chartButton, *menuEntry, *window, *mode;
+    };
+    const Case cases[] = {
+        {"fcImageBtn21", "Menu_AllBill", "TFrm_AllBill", nullptr},
+        {"fcImageBtn26", "Menu_CountCust_CG", "TFrm_CountCust", "CG"},
+        {"fcImageBtn27", "Menu_CountCust_XS", "TFrm_CountCust", "XS"},
+        {"fcImageBtn28", "Menu_CountCust_QB", "TFrm_CountCust", "QB"},
+        {"fcImageBtn29", "Menu_CountGoods_CG", "TFrm_CountGoods", "CG"},
+        {"fcImageBtn30", "Menu_CountGoods_XS", "TFrm_CountGoods", "XS"},
+        {"fcImageBtn31", "Menu_CountGoods_QB", "TFrm_CountGoods", "QB"},
+        {"fcImageBtn32", "Menu_UserCount_CG", "TFrm_UserCount", "CG"},
+        {"fcImageBtn33", "Menu_UserCount_XS", "TFrm_UserCount", "XS"},
+        {"fcImageBtn34", "Menu_UserCount_QB", "TFrm_UserCount", "QB"},
+        {"fcImageBtn35", "Menu_BillDetail_CG", "TFrm_R_BillDetail", "CG"},
+        {"fcImageBtn36", "Menu_BillDetail_XS", "TFrm_R_BillDetail", "XS"},
+        {"fcImageBtn37", "Menu_BillDetail_QB", "TFrm_R_BillDetail", "QB"},
+        {"fcImageBtn38", "Menu_SalePH", "TFrm_SalePH", nullptr},
+    };
+    for (const Case &c : cases) {
+        m_opened.clear();
+        chart()->showPage(c.mode || QString::fromLatin1(c.window) == QLatin1String("TFrm_SalePH") ? 4 : 3);
+        chart()->button(QString::fromLatin1(c.chartButton))->click();
+        entry(c.menuEntry)->trigger();
+        const QStringList values = c.mode ? QStringList{QString::fromLatin1(c.mode)} : QStringList();
+        ASSERT_EQ(m_opened.size(), 2) << c.chartButton;
+        for (const OpenedModal &opened : m_opened) {
+            EXPECT_EQ(opened.name, QString::fromLatin1(c.window)) << c.chartButton;
+            EXPECT_EQ(opened.values, values) << c.chartButton;
+        }
+    }
 }
 
 TEST_F(MainWindowTest, EntriesHandTheirValuesToTheWindows)

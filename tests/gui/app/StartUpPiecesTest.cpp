@@ -1,7 +1,12 @@
+#include "ModalCatcher.h"
+
+#include "app/AppHome.h"
 #include "app/DataFolder.h"
 #include "app/DatabaseSettingsDialog.h"
 #include "app/HelpLinks.h"
+#include "app/StartUp.h"
 #include "app/TFrm_Splash.h"
+#include "data/Database.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -68,4 +73,49 @@ TEST(DatabaseSettingsDialog, ReturnsWhatWasTyped)
     EXPECT_EQ(result.name, QStringLiteral("steel"));
     EXPECT_EQ(result.port, 6543);
     EXPECT_EQ(result.file, start.file);
+}
+
+// A server that refuses the connection: the splash says so, the question offers new settings, and
+// the program goes on only with settings that connect.
+TEST(StartUp, AFailedConnectionAsksForSettingsAndTriesAgain)
+{
+    QTemporaryDir dir;
+    AppHome home(dir.path());
+    DatabaseSettings unreachable;
+    unreachable.engine = DbEngine::Postgres;
+    unreachable.port = 1;
+    auto refuse = [&home, &unreachable] { unreachable.writeTo(home.config()); };
+    TFrm_Splash splash(dir.path());
+
+    refuse();
+    {
+        test::ModalCatcher answerNo(QMessageBox::No);
+        EXPECT_EQ(StartUp::connectDatabase(home, splash), nullptr);
+        ASSERT_EQ(answerNo.seen().size(), 1);
+        EXPECT_EQ(answerNo.lastCaption(), QStringLiteral("失败"));
+        EXPECT_EQ(answerNo.lastText(), QStringLiteral("连接数据库失败,要重新配置数据库吗?"));
+        EXPECT_EQ(answerNo.seen().last().icon, QMessageBox::Information);
+        EXPECT_EQ(splash.message(), QStringLiteral("连接数据库失败..."));
+    }
+    {
+        int settingsShown = 0;
+        test::ModalCatcher cancelSettings(QMessageBox::Yes, [&settingsShown](QDialog *dialog) {
+            ++settingsShown;
+            dialog->reject();
+        });
+        EXPECT_EQ(StartUp::connectDatabase(home, splash), nullptr);
+        EXPECT_EQ(settingsShown, 1);
+    }
+    {
+        test::ModalCatcher chooseSqlite(QMessageBox::Yes, [](QDialog *dialog) {
+            dialog->findChild<QComboBox *>()->setCurrentIndex(0);
+            dialog->accept();
+        });
+        const std::unique_ptr<Database> db = StartUp::connectDatabase(home, splash);
+        ASSERT_NE(db, nullptr);
+        EXPECT_EQ(chooseSqlite.seen().size(), 1);
+        EXPECT_EQ(home.databaseSettings().engine, DbEngine::Sqlite) << "the corrected settings are kept";
+        EXPECT_EQ(splash.message(), QStringLiteral("正在连接数据库,请等待..."));
+        EXPECT_EQ(db->scalar(QStringLiteral("SELECT COUNT(*) FROM T_User")).toInt(), 1) << "created with its seed rows";
+    }
 }
