@@ -2,6 +2,7 @@
 
 #include "app/Session.h"
 #include "users/PasswordChange.h"
+#include "users/PasswordField.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -12,23 +13,13 @@
 
 namespace kesvar::gui {
 
-namespace {
-QLineEdit *passwordField(const QString &name)
-{
-    auto *edit = new QLineEdit;
-    edit->setObjectName(name);
-    edit->setEchoMode(QLineEdit::Password);
-    return edit;
-}
-} // namespace
-
 TFrm_ChangePass::TFrm_ChangePass(Session &session, QWidget *parent)
     : QDialog(parent)
     , m_session(session)
     , m_user(new QLineEdit(session.operatorName))
-    , m_old(passwordField(QStringLiteral("Edit_oldpass")))
-    , m_new(passwordField(QStringLiteral("Edit_newpass")))
-    , m_confirm(passwordField(QStringLiteral("Edit_ConfirmPass")))
+    , m_old(newPasswordField(QStringLiteral("Edit_oldpass")))
+    , m_new(newPasswordField(QStringLiteral("Edit_newpass")))
+    , m_confirm(newPasswordField(QStringLiteral("Edit_ConfirmPass")))
 {
     setObjectName(QStringLiteral("Frm_ChangePass"));
     setWindowTitle(QStringLiteral("修改我的登录密码"));
@@ -76,9 +67,11 @@ void TFrm_ChangePass::Btn_OKClick()
         return;
     case PasswordChangeOutcome::WrongCurrentPassword:
         m_old->setFocus();
+        m_old->selectAll(); // typing again replaces the wrong password
         return;
     case PasswordChangeOutcome::ConfirmationDiffers:
         m_confirm->setFocus();
+        m_confirm->selectAll();
         return;
     }
 }

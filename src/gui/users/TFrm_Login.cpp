@@ -2,6 +2,7 @@
 
 #include "users/LoginService.h"
 #include "users/OperatorAccounts.h"
+#include "users/PasswordField.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -38,7 +39,7 @@ TFrm_Login::TFrm_Login(Database &db, ConfigIni &config, QWidget *parent)
     , m_db(db)
     , m_config(config)
     , m_users(new QComboBox)
-    , m_password(new QLineEdit)
+    , m_password(newPasswordField(QStringLiteral("Edit_Pass")))
 {
     setObjectName(QStringLiteral("Frm_Login"));
     setWindowTitle(QStringLiteral("登录"));
@@ -64,8 +65,6 @@ TFrm_Login::TFrm_Login(Database &db, ConfigIni &config, QWidget *parent)
     m_users->addItems(OperatorAccounts(m_db).names());
     m_users->setCurrentIndex(-1);
 
-    m_password->setObjectName(QStringLiteral("Edit_Pass"));
-    m_password->setEchoMode(QLineEdit::Password);
     m_password->setToolTip(QStringLiteral("在这输入您的登录密码"));
     m_password->clear();
 

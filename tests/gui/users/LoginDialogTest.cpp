@@ -56,6 +56,23 @@ TEST_F(LoginDialogTest, ListsTheOperatorsAndAcceptsAdminWithAnEmptyPassword)
     EXPECT_TRUE(catcher.seen().isEmpty());
 }
 
+TEST_F(LoginDialogTest, PasswordBoxesShowEveryCharacterAsAStar)
+{
+    Session session;
+    session.db = m_db.get();
+    TFrm_Login login(*m_db, *m_config);
+    TFrm_ChangePass change(session);
+    QList<QLineEdit *> boxes{login.passwordBox()};
+    for (const char *name : {"Edit_oldpass", "Edit_newpass", "Edit_ConfirmPass"})
+        boxes << change.field(QString::fromLatin1(name));
+    for (QLineEdit *box : boxes) {
+        ASSERT_NE(box, nullptr);
+        EXPECT_TRUE(box->text().isEmpty()) << box->objectName().toStdString();
+        box->setText(QStringLiteral("密a1"));
+        EXPECT_EQ(box->displayText(), QStringLiteral("***")) << box->objectName().toStdString();
+    }
+}
+
 TEST_F(LoginDialogTest, WrongInputsShowTheirWarningAndKeepTheDialogOpen)
 {
     struct Case
