@@ -73,7 +73,8 @@ protected:
                 return new StandIn(title, &m_childCloses);
             });
         }
-        for (const char *name : {"TFrm_AddBill", "TFrm_Goods", "TFrm_AllBill", "TFrm_CountCust", "TFrm_Other"})
+        for (const char *name : {"TFrm_AddBill", "TFrm_Goods", "TFrm_AllBill", "TFrm_CountCust", "TFrm_CountGoods",
+                                 "TFrm_UserCount", "TFrm_R_BillDetail", "TFrm_SalePH", "TFrm_Other"})
             m_main->catalog().addModal(QString::fromLatin1(name), [this, name](TFrm_Main &, QWidget *, const QStringList &values) {
                 m_opened.append({QString::fromLatin1(name), values});
             });
@@ -405,10 +406,6 @@ TEST_F(MainWindowTest, EveryBillEntryHandsOverItsTypeAndDirection)
 
 TEST_F(MainWindowTest, ChartAndStatisticsEntriesOpenTheirWindows)
 {
-    for (const char *name : {"TFrm_CountGoods", "TFrm_UserCount", "TFrm_R_BillDetail", "TFrm_SalePH"})
-        m_main->catalog().addModal(QString::fromLatin1(name), [this, name](TFrm_Main &, QWidget *, const QStringList &values) {
-            m_opened.append({QString::fromLatin1(name), values});
-        });
     const std::pair<const char *, const char *> stockButtons[] = {
         {"fcImageBtn20", "Frm_R_ViewDepot"}, {"fcImageBtn22", "Frm_DepotWarn"}, {"fcImageBtn23", "Frm_DepotDetail"},
         {"fcImageBtn24", "Frm_DepotCount"},  {"fcImageBtn25", "Frm_DepotNum"},
@@ -422,27 +419,28 @@ TEST_F(MainWindowTest, ChartAndStatisticsEntriesOpenTheirWindows)
 
     struct Case
     {
+        int page;
         const char *chartButton, *menuEntry, *window, *mode;
     };
     const Case cases[] = {
-        {"fcImageBtn21", "Menu_AllBill", "TFrm_AllBill", nullptr},
-        {"fcImageBtn26", "Menu_CountCust_CG", "TFrm_CountCust", "CG"},
-        {"fcImageBtn27", "Menu_CountCust_XS", "TFrm_CountCust", "XS"},
-        {"fcImageBtn28", "Menu_CountCust_QB", "TFrm_CountCust", "QB"},
-        {"fcImageBtn29", "Menu_CountGoods_CG", "TFrm_CountGoods", "CG"},
-        {"fcImageBtn30", "Menu_CountGoods_XS", "TFrm_CountGoods", "XS"},
-        {"fcImageBtn31", "Menu_CountGoods_QB", "TFrm_CountGoods", "QB"},
-        {"fcImageBtn32", "Menu_UserCount_CG", "TFrm_UserCount", "CG"},
-        {"fcImageBtn33", "Menu_UserCount_XS", "TFrm_UserCount", "XS"},
-        {"fcImageBtn34", "Menu_UserCount_QB", "TFrm_UserCount", "QB"},
-        {"fcImageBtn35", "Menu_BillDetail_CG", "TFrm_R_BillDetail", "CG"},
-        {"fcImageBtn36", "Menu_BillDetail_XS", "TFrm_R_BillDetail", "XS"},
-        {"fcImageBtn37", "Menu_BillDetail_QB", "TFrm_R_BillDetail", "QB"},
-        {"fcImageBtn38", "Menu_SalePH", "TFrm_SalePH", nullptr},
+        {3, "fcImageBtn21", "Menu_AllBill", "TFrm_AllBill", nullptr},
+        {4, "fcImageBtn26", "Menu_CountCust_CG", "TFrm_CountCust", "CG"},
+        {4, "fcImageBtn27", "Menu_CountCust_XS", "TFrm_CountCust", "XS"},
+        {4, "fcImageBtn28", "Menu_CountCust_QB", "TFrm_CountCust", "QB"},
+        {4, "fcImageBtn29", "Menu_CountGoods_CG", "TFrm_CountGoods", "CG"},
+        {4, "fcImageBtn30", "Menu_CountGoods_XS", "TFrm_CountGoods", "XS"},
+        {4, "fcImageBtn31", "Menu_CountGoods_QB", "TFrm_CountGoods", "QB"},
+        {4, "fcImageBtn32", "Menu_UserCount_CG", "TFrm_UserCount", "CG"},
+        {4, "fcImageBtn33", "Menu_UserCount_XS", "TFrm_UserCount", "XS"},
+        {4, "fcImageBtn34", "Menu_UserCount_QB", "TFrm_UserCount", "QB"},
+        {4, "fcImageBtn35", "Menu_BillDetail_CG", "TFrm_R_BillDetail", "CG"},
+        {4, "fcImageBtn36", "Menu_BillDetail_XS", "TFrm_R_BillDetail", "XS"},
+        {4, "fcImageBtn37", "Menu_BillDetail_QB", "TFrm_R_BillDetail", "QB"},
+        {4, "fcImageBtn38", "Menu_SalePH", "TFrm_SalePH", nullptr},
     };
     for (const Case &c : cases) {
         m_opened.clear();
-        chart()->showPage(c.mode || QString::fromLatin1(c.window) == QLatin1String("TFrm_SalePH") ? 4 : 3);
+        chart()->showPage(c.page);
         chart()->button(QString::fromLatin1(c.chartButton))->click();
         entry(c.menuEntry)->trigger();
         const QStringList values = c.mode ? QStringList{QString::fromLatin1(c.mode)} : QStringList();
