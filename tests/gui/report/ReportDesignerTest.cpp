@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -171,4 +172,19 @@ TEST_F(ReportDesignerTest, UndoStepsBackThroughChanges)
     m_designer->undo(); // nothing left: no change
     EXPECT_EQ(m_designer->layout(), original);
     ASSERT_TRUE(m_designer->save());
+}
+
+TEST_F(ReportDesignerTest, DeleteKeyRemovesTheSelectionAndSaveRecreatesAMissingReportsFolder)
+{
+    ASSERT_TRUE(m_designer->selectObject("Memo_PrintDate"));
+    key(Qt::Key_Delete);
+    EXPECT_EQ(m_designer->layout().findObject("Memo_PrintDate"), nullptr);
+    EXPECT_EQ(m_designer->canvas()->currentObject(), nullptr);
+    EXPECT_TRUE(m_designer->isModified());
+    m_designer->undo();
+    EXPECT_NE(m_designer->layout().findObject("Memo_PrintDate"), nullptr);
+
+    ASSERT_TRUE(QDir(m_folder->reportsFolder()).removeRecursively());
+    ASSERT_TRUE(m_designer->save());
+    EXPECT_EQ(ReportTemplate::load(m_file), m_designer->layout());
 }
