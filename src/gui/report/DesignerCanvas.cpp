@@ -335,6 +335,12 @@ void DesignerCanvas::keyPressEvent(QKeyEvent *event)
         if (currentObject())
             emit deleteRequested();
         return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_F2:
+        if (currentObject())
+            emit editRequested();
+        return;
     default:
         QWidget::keyPressEvent(event);
         return;

@@ -11,8 +11,8 @@ namespace kesvar::gui {
 // The page of the report designer: the bands one below the other, each under a caption strip, with
 // their objects at their places. Objects are selected, moved and resized with the mouse (the corner
 // handle resizes, a band's lower edge sets its height) or the keyboard: Tab and Shift+Tab step through
-// the objects, arrows move by half a millimetre, Shift+arrows resize, Delete removes. Positions snap
-// to half millimetres.
+// the objects, arrows move by half a millimetre, Shift+arrows resize, Delete removes, Enter or F2
+// edits the text. Positions snap to half millimetres.
 class DesignerCanvas : public QWidget
 {
     Q_OBJECT
@@ -44,6 +44,8 @@ signals:
     void modified();
     // Delete was pressed on the selected object.
     void deleteRequested();
+    // Enter or F2 was pressed on the selected object.
+    void editRequested();
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -155,6 +155,7 @@ PropertyPanel::PropertyPanel(ReportLayout &layout, QWidget *parent)
     // changes the others.
     connect(m_name, &QLineEdit::textEdited, this, [this](const QString &t) { editObject([&](ReportObject &o) { o.name = t.trimmed(); }); });
     connect(m_text, &QLineEdit::textEdited, this, [this](const QString &t) { editObject([&](ReportObject &o) { o.text = t; }); });
+    connect(m_text, &QLineEdit::returnPressed, this, &PropertyPanel::textEditFinished);
     connect(m_color, &QLineEdit::textEdited, this, [this](const QString &t) {
         const QColor color(t.trimmed());
         if (color.isValid())

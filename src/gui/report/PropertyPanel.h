@@ -32,6 +32,8 @@ public:
 
 signals:
     void changed();
+    // Enter in the text box: the edit is done.
+    void textEditFinished();
 
 private:
     report::ReportObject *object();

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QScrollArea>
@@ -81,6 +82,12 @@ ReportDesigner::ReportDesigner(ReportJob job, QString templateFile, QWidget *par
 
     connect(m_canvas, &DesignerCanvas::selectionChanged, this, &ReportDesigner::selectionChanged);
     connect(m_canvas, &DesignerCanvas::deleteRequested, this, &ReportDesigner::deleteSelection);
+    // Keyboard round trip: Enter on the page edits the object's text, Enter in the text box returns.
+    connect(m_canvas, &DesignerCanvas::editRequested, this, [this] {
+        m_panel->textEdit()->setFocus();
+        m_panel->textEdit()->selectAll();
+    });
+    connect(m_panel, &PropertyPanel::textEditFinished, m_canvas, [this] { m_canvas->setFocus(); });
     connect(m_canvas, &DesignerCanvas::modified, this, [this] {
         changed();
         m_panel->showSelection(m_canvas->selectedBand(), m_canvas->selectedObject());

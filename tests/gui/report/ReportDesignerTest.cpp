@@ -188,3 +188,19 @@ TEST_F(ReportDesignerTest, DeleteKeyRemovesTheSelectionAndSaveRecreatesAMissingR
     ASSERT_TRUE(m_designer->save());
     EXPECT_EQ(ReportTemplate::load(m_file), m_designer->layout());
 }
+
+TEST_F(ReportDesignerTest, EnterEditsTheSelectedTextAndReturnsToThePage)
+{
+    ASSERT_TRUE(m_designer->selectObject("Memo_Maker"));
+    key(Qt::Key_Return);
+    QLineEdit *text = m_designer->propertyPanel()->textEdit();
+    EXPECT_EQ(m_designer->focusWidget(), text);
+    EXPECT_EQ(text->selectedText(), object("Memo_Maker").text);
+
+    text->setText(QStringLiteral("经办人：[B.\"Maker\"]"));
+    emit text->textEdited(text->text());
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(text, &enter);
+    EXPECT_EQ(object("Memo_Maker").text, QStringLiteral("经办人：[B.\"Maker\"]"));
+    EXPECT_EQ(m_designer->focusWidget(), m_designer->canvas());
+}
