@@ -27,6 +27,7 @@ public:
     // Shows the band and object of the selection (-1 for none) and the page.
     void showSelection(int band, int object);
 
+    QLineEdit *nameEdit() const { return m_name; }
     QLineEdit *textEdit() const { return m_text; }
     QComboBox *formatEdit() const { return m_format; }
 

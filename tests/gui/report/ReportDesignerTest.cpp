@@ -204,3 +204,24 @@ TEST_F(ReportDesignerTest, EnterEditsTheSelectedTextAndReturnsToThePage)
     EXPECT_EQ(object("Memo_Maker").text, QStringLiteral("经办人：[B.\"Maker\"]"));
     EXPECT_EQ(m_designer->focusWidget(), m_designer->canvas());
 }
+
+TEST_F(ReportDesignerTest, ObjectNamesStayUniqueAndNonEmpty)
+{
+    ASSERT_TRUE(m_designer->selectObject("Memo_Maker"));
+    QLineEdit *name = m_designer->propertyPanel()->nameEdit();
+    struct Case { const char *typed; const char *kept; };
+    const Case cases[] = {
+        {"Memo_BigMoney", "Memo_Maker"}, // taken: the program would fill the wrong object
+        {"memo_bigmoney", "Memo_Maker"}, // names are matched without regard to letter case
+        {"  ", "Memo_Maker"},
+        {"Memo_Operator", "Memo_Operator"},
+    };
+    for (const Case &c : cases) {
+        name->setText(QString::fromUtf8(c.typed));
+        emit name->textEdited(name->text());
+        emit name->editingFinished();
+        EXPECT_EQ(m_designer->canvas()->currentObject()->name, QString::fromUtf8(c.kept)) << c.typed;
+        EXPECT_EQ(name->text(), QString::fromUtf8(c.kept)) << c.typed;
+    }
+    EXPECT_EQ(m_designer->layout().findObject("Memo_BigMoney")->rect.left(), 20);
+}
