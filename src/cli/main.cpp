@@ -73,7 +73,7 @@ int main(int argc, char *argv[])
 {
     std::unique_ptr<QCoreApplication> app;
     if (commandPaints(argc, argv)) {
-        kesvar::render::useOffscreenPlatformUnlessChosen();
+        kesvar::render::prepareWindowlessGui();
         app = std::make_unique<QGuiApplication>(argc, argv);
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);

@@ -1,6 +1,8 @@
 #include "CliContext.h"
 #include "CommandRegistry.h"
 #include "bills/AmountInCapitals.h"
+#include "masterdata/Partners.h"
+#include "masterdata/Products.h"
 #include "render/ReportPainter.h"
 #include "report/ReportJob.h"
 
@@ -50,9 +52,9 @@ int runPrint(CliContext &context, const QStringList &arguments)
     if (what == QLatin1String("bill") && args.size() == 2)
         job = report::ReportJob::bill(context.db(), folder, args.at(1));
     else if (what == QLatin1String("products") && args.size() == 1)
-        job = report::ReportJob::products(folder, report::ReportRows::allProducts(context.db()));
+        job = report::ReportJob::products(folder, Products(context.db()).list());
     else if (what == QLatin1String("partners") && args.size() == 1)
-        job = report::ReportJob::partners(folder, report::ReportRows::allPartners(context.db()));
+        job = report::ReportJob::partners(folder, Partners(context.db()).list());
     else
         throw UsageError(usage);
 

@@ -5,6 +5,8 @@
 #include "data/Database.h"
 #include "data/DbError.h"
 #include "maintenance/Options.h"
+#include "masterdata/Partners.h"
+#include "masterdata/Products.h"
 #include "report/ReportPreparer.h"
 
 namespace kesvar::report {
@@ -77,8 +79,8 @@ ReportJob ReportJob::sample(Database &db, const DataFolder &folder, ReportKind k
         job.layout = ReportTemplates::load(folder, kind);
         return job;
     }
-    case ReportKind::Products: return products(folder, ReportRows::allProducts(db));
-    case ReportKind::Partners: return partners(folder, ReportRows::allPartners(db));
+    case ReportKind::Products: return products(folder, Products(db).list());
+    case ReportKind::Partners: return partners(folder, Partners(db).list());
     case ReportKind::StockLedger: return forRows(folder, kind, QStringLiteral("DD"), RowSet());
     case ReportKind::StockSummary: return forRows(folder, kind, QStringLiteral("DC"), RowSet());
     }
@@ -86,16 +88,6 @@ ReportJob ReportJob::sample(Database &db, const DataFolder &folder, ReportKind k
 }
 
 namespace ReportRows {
-
-RowSet allProducts(Database &db)
-{
-    return db.select(QStringLiteral("select * from T_Goods order by GoodsCode"));
-}
-
-RowSet allPartners(Database &db)
-{
-    return db.select(QStringLiteral("select * from T_Custom order by CustCode"));
-}
 
 RowSet billHeader(Database &db, const QString &billCode)
 {

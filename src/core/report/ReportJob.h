@@ -43,15 +43,14 @@ struct ReportJob
     // A report over one dataset with texts for its Memo_ objects (stock ledger "DD", summary "DC").
     static ReportJob forRows(const DataFolder &folder, ReportKind kind, const QString &dataset, RowSet rows,
                              const QMap<QString, QString> &objectTexts = {});
-    // What the designer previews when it is opened from the menu: the newest bill, or every product
-    // or partner; the stock reports without rows.
+    // What the designer previews when it is opened from the menu: the newest bill, or the product or
+    // partner list as its window first shows it (enabled entries in list order); the stock reports
+    // without rows.
     static ReportJob sample(Database &db, const DataFolder &folder, ReportKind kind);
 };
 
-// The rows the list reports print until their windows hand over their filtered lists.
+// The rows of the bill report.
 namespace ReportRows {
-RowSet allProducts(Database &db);
-RowSet allPartners(Database &db);
 // The header of one bill and its lines, in the order they were entered.
 RowSet billHeader(Database &db, const QString &billCode);
 RowSet billLines(Database &db, const QString &billCode);

@@ -17,22 +17,26 @@ constexpr double PageOffset = 12; // pixels around the page
 
 QString bandCaption(const ReportBand &band)
 {
-    QString type;
-    switch (band.type) {
-    case BandType::ReportTitle: type = QStringLiteral("报表标题"); break;
-    case BandType::PageHeader: type = QStringLiteral("页眉"); break;
-    case BandType::ColumnHeader: type = QStringLiteral("列标题"); break;
-    case BandType::MasterData: type = QStringLiteral("数据"); break;
-    case BandType::ReportSummary: type = QStringLiteral("报表合计"); break;
-    case BandType::PageFooter: type = QStringLiteral("页脚"); break;
-    }
-    QString caption = type + QStringLiteral(": ") + band.name;
+    QString caption = DesignerCanvas::bandTypeCaption(band.type) + QStringLiteral(": ") + band.name;
     if (!band.dataset.isEmpty())
         caption += QStringLiteral(" [%1]").arg(band.dataset);
     return caption;
 }
 
 } // namespace
+
+QString DesignerCanvas::bandTypeCaption(BandType type)
+{
+    switch (type) {
+    case BandType::ReportTitle: return QStringLiteral("报表标题");
+    case BandType::PageHeader: return QStringLiteral("页眉");
+    case BandType::ColumnHeader: return QStringLiteral("列标题");
+    case BandType::MasterData: return QStringLiteral("数据");
+    case BandType::ReportSummary: return QStringLiteral("报表合计");
+    case BandType::PageFooter: return QStringLiteral("页脚");
+    }
+    return {};
+}
 
 DesignerCanvas::DesignerCanvas(ReportLayout &layout, QWidget *parent)
     : QWidget(parent), m_layout(layout)
@@ -328,13 +332,14 @@ void DesignerCanvas::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Up: dy = -Step; break;
     case Qt::Key_Down: dy = Step; break;
     case Qt::Key_Delete:
-        if (currentObject()) {
-            m_layout.bands[m_band].objects.removeAt(m_object);
-            m_object = -1;
-            update();
-            emit selectionChanged();
-            emit modified();
-        }
+        if (currentObject())
+            emit deleteRequested();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_F2:
+        if (currentObject())
+            emit editRequested();
         return;
     default:
         QWidget::keyPressEvent(event);

@@ -10,8 +10,9 @@ namespace kesvar::gui {
 
 // The page of the report designer: the bands one below the other, each under a caption strip, with
 // their objects at their places. Objects are selected, moved and resized with the mouse (the corner
-// handle resizes, a band's lower edge sets its height) or the keyboard: Tab and Shift+Tab step through the objects, arrows move by half a
-// millimetre, Shift+arrows resize, Delete removes. Positions snap to half millimetres.
+// handle resizes, a band's lower edge sets its height) or the keyboard: Tab and Shift+Tab step through
+// the objects, arrows move by half a millimetre, Shift+arrows resize, Delete removes, Enter or F2
+// edits the text. Positions snap to half millimetres.
 class DesignerCanvas : public QWidget
 {
     Q_OBJECT
@@ -20,6 +21,9 @@ public:
     static constexpr double CaptionHeight = 4; // mm above every band
 
     DesignerCanvas(report::ReportLayout &layout, QWidget *parent = nullptr);
+
+    // What the designer calls a band of that type.
+    static QString bandTypeCaption(report::BandType type);
 
     int selectedBand() const { return m_band; }
     int selectedObject() const { return m_object; }
@@ -38,6 +42,10 @@ public:
 signals:
     void selectionChanged();
     void modified();
+    // Delete was pressed on the selected object.
+    void deleteRequested();
+    // Enter or F2 was pressed on the selected object.
+    void editRequested();
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -153,8 +153,21 @@ PropertyPanel::PropertyPanel(ReportLayout &layout, QWidget *parent)
 
     // Each editor writes only its own property, so that showing a value rounded in a box never
     // changes the others.
-    connect(m_name, &QLineEdit::textEdited, this, [this](const QString &t) { editObject([&](ReportObject &o) { o.name = t.trimmed(); }); });
+    // The program finds objects by name (Memo_BigMoney, ...): a name stays unique and never empty.
+    // Until the typed one qualifies the object keeps its name, and leaving the box shows it again.
+    connect(m_name, &QLineEdit::textEdited, this, [this](const QString &t) {
+        const QString name = t.trimmed();
+        const ReportObject *o = object();
+        if (!o || name.isEmpty() || (m_layout.findObject(name) && m_layout.findObject(name) != o))
+            return;
+        editObject([&](ReportObject &edited) { edited.name = name; });
+    });
+    connect(m_name, &QLineEdit::editingFinished, this, [this] {
+        if (const ReportObject *o = object())
+            m_name->setText(o->name);
+    });
     connect(m_text, &QLineEdit::textEdited, this, [this](const QString &t) { editObject([&](ReportObject &o) { o.text = t; }); });
+    connect(m_text, &QLineEdit::returnPressed, this, &PropertyPanel::textEditFinished);
     connect(m_color, &QLineEdit::textEdited, this, [this](const QString &t) {
         const QColor color(t.trimmed());
         if (color.isValid())

@@ -27,11 +27,14 @@ public:
     // Shows the band and object of the selection (-1 for none) and the page.
     void showSelection(int band, int object);
 
+    QLineEdit *nameEdit() const { return m_name; }
     QLineEdit *textEdit() const { return m_text; }
     QComboBox *formatEdit() const { return m_format; }
 
 signals:
     void changed();
+    // Enter in the text box: the edit is done.
+    void textEditFinished();
 
 private:
     report::ReportObject *object();

@@ -5,8 +5,9 @@
 #include "report/ReportPrinting.h"
 #include "report/ReportTemplate.h"
 
+#include <QDir>
 #include <QFileInfo>
-#include <algorithm>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QScrollArea>
@@ -14,6 +15,8 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace kesvar::gui {
 
@@ -39,11 +42,9 @@ ReportDesigner::ReportDesigner(ReportJob job, QString templateFile, QWidget *par
     duplicate->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     toolbar->addAction(QStringLiteral("删除对象"), this, &ReportDesigner::deleteSelection);
     auto *bandMenu = new QMenu(this);
-    const std::pair<BandType, const char *> bandTypes[] = {
-        {BandType::ReportTitle, "报表标题"}, {BandType::PageHeader, "页眉"}, {BandType::ColumnHeader, "列标题"},
-        {BandType::MasterData, "数据"}, {BandType::ReportSummary, "报表合计"}, {BandType::PageFooter, "页脚"}};
-    for (const auto &[type, caption] : bandTypes)
-        bandMenu->addAction(QString::fromUtf8(caption), this, [this, type = type] { addBand(type); });
+    for (BandType type : {BandType::ReportTitle, BandType::PageHeader, BandType::ColumnHeader, BandType::MasterData,
+                          BandType::ReportSummary, BandType::PageFooter})
+        bandMenu->addAction(DesignerCanvas::bandTypeCaption(type), this, [this, type] { addBand(type); });
     auto *addBandButton = new QToolButton(toolbar);
     addBandButton->setText(QStringLiteral("添加栏"));
     addBandButton->setMenu(bandMenu);
@@ -80,6 +81,13 @@ ReportDesigner::ReportDesigner(ReportJob job, QString templateFile, QWidget *par
     column->addWidget(splitter);
 
     connect(m_canvas, &DesignerCanvas::selectionChanged, this, &ReportDesigner::selectionChanged);
+    connect(m_canvas, &DesignerCanvas::deleteRequested, this, &ReportDesigner::deleteSelection);
+    // Keyboard round trip: Enter on the page edits the object's text, Enter in the text box returns.
+    connect(m_canvas, &DesignerCanvas::editRequested, this, [this] {
+        m_panel->textEdit()->setFocus();
+        m_panel->textEdit()->selectAll();
+    });
+    connect(m_panel, &PropertyPanel::textEditFinished, m_canvas, [this] { m_canvas->setFocus(); });
     connect(m_canvas, &DesignerCanvas::modified, this, [this] {
         changed();
         m_panel->showSelection(m_canvas->selectedBand(), m_canvas->selectedObject());
@@ -154,6 +162,8 @@ bool ReportDesigner::selectObject(const QString &name)
 
 bool ReportDesigner::save()
 {
+    // The Reports folder may have been removed since the start; saving brings it back.
+    QDir().mkpath(QFileInfo(m_file).absolutePath());
     if (!ReportTemplate::save(m_layout, m_file)) {
         QMessageBox::warning(this, QStringLiteral("警告"), QStringLiteral("无法保存报表文件 %1").arg(m_file));
         return false;
@@ -180,13 +190,9 @@ void ReportDesigner::addObject(const QString &text)
         addBand(BandType::PageHeader);
     const int band = std::max(0, m_canvas->selectedBand());
     ReportObject object;
-    object.name = m_layout.uniqueObjectName(QStringLiteral("Memo"));
     object.text = text;
     object.rect = QRectF(0, 0, 30, std::min(6.0, m_layout.bands.at(band).height));
-    m_layout.bands[band].objects.append(object);
-    m_canvas->refresh();
-    m_canvas->select(band, int(m_layout.bands.at(band).objects.size()) - 1);
-    changed();
+    appendObject(band, std::move(object));
 }
 
 void ReportDesigner::duplicateSelection()
@@ -196,9 +202,14 @@ void ReportDesigner::duplicateSelection()
     if (band < 0 || object < 0)
         return;
     ReportObject copy = m_layout.bands.at(band).objects.at(object);
-    copy.name = m_layout.uniqueObjectName(QStringLiteral("Memo"));
     copy.rect.translate(0, copy.rect.height());
-    m_layout.bands[band].objects.append(copy);
+    appendObject(band, std::move(copy));
+}
+
+void ReportDesigner::appendObject(int band, ReportObject object)
+{
+    object.name = m_layout.uniqueObjectName(QStringLiteral("Memo"));
+    m_layout.bands[band].objects.append(std::move(object));
     m_canvas->refresh();
     m_canvas->select(band, int(m_layout.bands.at(band).objects.size()) - 1);
     changed();

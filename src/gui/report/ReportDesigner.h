@@ -48,6 +48,8 @@ private:
     void setModified(bool modified);
     // Records the layout as it is now; the state before it becomes the next undo step.
     void changed();
+    // Adds the object under a new name at the end of the band and selects it.
+    void appendObject(int band, report::ReportObject object);
     void fillFieldMenu(QMenu *menu);
     void selectionChanged();
     QString defaultDataset() const;

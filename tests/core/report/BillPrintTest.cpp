@@ -141,18 +141,24 @@ TEST_F(BillPrintTest, MissingOrUnreadableTemplatesGiveAnEmptyReport)
     }
 }
 
-TEST_F(BillPrintTest, ListReportsPrintEveryRow)
+TEST_F(BillPrintTest, ListReportsPrintTheListAsItsWindowShowsIt)
 {
-    db().exec("insert into T_Goods (GoodsCode, GoodsName, GoodsUnit, Units, Dprice, Gprice) values (?, ?, ?, ?, ?, ?)",
-              {"A1", "螺纹钢", "Φ12", "吨", 4100.0, 3900.0});
-    db().exec("insert into T_Custom (CustCode, CustName, Contact, Tel) values (?, ?, ?, ?)",
-              {"C1", "华东钢铁", "李四", "021-1234"});
-    const PreparedPage goods = ReportJob::products(folder(), ReportRows::allProducts(db())).prepare(Now).pages.first();
+    const QString insertGoods = "insert into T_Goods (GoodsCode, GoodsName, GoodsUnit, Units, Dprice, Gprice, flag)"
+                                " values (?, ?, ?, ?, ?, ?, ?)";
+    db().exec(insertGoods, {"A1", "螺纹钢", "Φ12", "吨", 4100.0, 3900.0, false});
+    db().exec(insertGoods, {"A2", "停用圆钢", "Φ8", "吨", 1.0, 1.0, true});
+    const QString insertPartner = "insert into T_Custom (CustCode, CustName, Contact, Tel, flag) values (?, ?, ?, ?, ?)";
+    db().exec(insertPartner, {"C1", "华东钢铁", "李四", "021-1234", false});
+    db().exec(insertPartner, {"C2", "停用公司", "王五", "021-9999", true});
+
+    const PreparedPage goods = ReportJob::sample(db(), folder(), ReportKind::Products).prepare(Now).pages.first();
     EXPECT_EQ(goods.itemsWithText("螺纹钢").size(), 1);
     EXPECT_EQ(goods.itemsWithText("4100").size(), 1);
-    const PreparedPage partners = ReportJob::partners(folder(), ReportRows::allPartners(db())).prepare(Now).pages.first();
+    EXPECT_TRUE(goods.itemsWithText("停用圆钢").isEmpty());
+    const PreparedPage partners = ReportJob::sample(db(), folder(), ReportKind::Partners).prepare(Now).pages.first();
     EXPECT_EQ(partners.itemsWithText("华东钢铁").size(), 1);
     EXPECT_EQ(partners.itemsWithText("021-1234").size(), 1);
+    EXPECT_TRUE(partners.itemsWithText("停用公司").isEmpty());
 }
 
 TEST_F(BillPrintTest, ATemplateWithoutTheCapitalsObjectPrintsWithoutIt)

@@ -97,22 +97,52 @@ TEST(ReportTemplates, ShippedLayoutsAreInstalledWithoutReplacingTheUsersOwn)
 TEST(ReportTemplates, BillLayoutHasTheElevenFramedColumns)
 {
     const ReportLayout layout = ReportTemplates::shipped(ReportKind::Bill);
-    const char *titles[] = {"货品编号", "货品名称", "货品规格", "材质", "单位", "单价", "计价方式", "数量", "重量", "金额", "说明"};
-    const double widths[] = {20, 38, 20, 13, 12, 12, 16, 12, 12, 14, 31};
+    struct Column { const char *title; double width; const char *field; const char *format; };
+    const Column columns[] = {
+        {"货品编号", 20, "GoodsCode", ""}, {"货品名称", 38, "GoodsName", ""}, {"货品规格", 20, "GoodsUnit", ""},
+        {"材质", 13, "GoodsCz", ""},      {"单位", 12, "Units", ""},       {"单价", 12, "Price", ""},
+        {"计价方式", 16, "Cjtype", ""},   {"数量", 12, "Number", "%2.2f"}, {"重量", 12, "weight", "%2.2f"},
+        {"金额", 14, "Money", "%2.2f"},   {"说明", 31, "memo", ""},
+    };
     double x = 0;
     for (int i = 0; i < 11; ++i) {
+        const Column &c = columns[i];
         const ReportObject *title = layout.findObject(QStringLiteral("Memo_Title%1").arg(i + 1));
         ASSERT_NE(title, nullptr);
-        EXPECT_EQ(title->text, QString::fromUtf8(titles[i]));
+        EXPECT_EQ(title->text, QString::fromUtf8(c.title));
         EXPECT_DOUBLE_EQ(title->rect.left(), x);
-        EXPECT_DOUBLE_EQ(title->rect.width(), widths[i]);
+        EXPECT_DOUBLE_EQ(title->rect.width(), c.width);
         EXPECT_EQ(title->frame, Frame::all());
+        EXPECT_TRUE(title->font.bold);
         const ReportObject *cell = layout.findObject(QStringLiteral("Memo_Line%1").arg(i + 1));
         ASSERT_NE(cell, nullptr);
+        EXPECT_EQ(cell->text, QStringLiteral("[S.\"%1\"]").arg(QLatin1String(c.field)));
+        EXPECT_EQ(cell->format, QLatin1String(c.format)) << c.field;
         EXPECT_DOUBLE_EQ(cell->rect.left(), x);
-        EXPECT_DOUBLE_EQ(cell->rect.width(), widths[i]);
-        x += widths[i];
+        EXPECT_DOUBLE_EQ(cell->rect.width(), c.width);
+        EXPECT_EQ(cell->frame, Frame::all());
+        EXPECT_DOUBLE_EQ(layout.effectiveFont(*cell).size, 9.75) << c.field; // 13 px
+        x += c.width;
     }
     EXPECT_DOUBLE_EQ(layout.marginLeft, 5);
-    EXPECT_NE(layout.findObject("Memo_BigMoney"), nullptr);
+
+    // The summary row: capitals across name to material, 合计 across unit to basis, the three sums.
+    struct Cell { const char *name; double left; double width; const char *text; const char *format; };
+    const Cell summary[] = {
+        {"Memo_BigMoney", 20, 71, "", ""},
+        {"Memo_SumCaption", 91, 40, "合计", ""},
+        {"Memo_SumNumber", 131, 12, "[SUM(<S.\"Number\">)]", "%2.2n"},
+        {"Memo_SumWeight", 143, 12, "[SUM(<S.\"weight\">)]", "%2.2n"},
+        {"Memo_SumMoney", 155, 14, "[SUM(<S.\"Money\">)]", "%2.2n"},
+    };
+    for (const Cell &c : summary) {
+        const ReportObject *o = layout.findObject(QLatin1String(c.name));
+        ASSERT_NE(o, nullptr) << c.name;
+        EXPECT_DOUBLE_EQ(o->rect.left(), c.left) << c.name;
+        EXPECT_DOUBLE_EQ(o->rect.width(), c.width) << c.name;
+        EXPECT_EQ(o->text, QString::fromUtf8(c.text)) << c.name;
+        EXPECT_EQ(o->format, QLatin1String(c.format)) << c.name;
+        EXPECT_TRUE(o->font.bold) << c.name;
+        EXPECT_EQ(o->frame, Frame::all()) << c.name;
+    }
 }

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -171,4 +172,56 @@ TEST_F(ReportDesignerTest, UndoStepsBackThroughChanges)
     m_designer->undo(); // nothing left: no change
     EXPECT_EQ(m_designer->layout(), original);
     ASSERT_TRUE(m_designer->save());
+}
+
+TEST_F(ReportDesignerTest, DeleteKeyRemovesTheSelectionAndSaveRecreatesAMissingReportsFolder)
+{
+    ASSERT_TRUE(m_designer->selectObject("Memo_PrintDate"));
+    key(Qt::Key_Delete);
+    EXPECT_EQ(m_designer->layout().findObject("Memo_PrintDate"), nullptr);
+    EXPECT_EQ(m_designer->canvas()->currentObject(), nullptr);
+    EXPECT_TRUE(m_designer->isModified());
+    m_designer->undo();
+    EXPECT_NE(m_designer->layout().findObject("Memo_PrintDate"), nullptr);
+
+    ASSERT_TRUE(QDir(m_folder->reportsFolder()).removeRecursively());
+    ASSERT_TRUE(m_designer->save());
+    EXPECT_EQ(ReportTemplate::load(m_file), m_designer->layout());
+}
+
+TEST_F(ReportDesignerTest, EnterEditsTheSelectedTextAndReturnsToThePage)
+{
+    ASSERT_TRUE(m_designer->selectObject("Memo_Maker"));
+    key(Qt::Key_Return);
+    QLineEdit *text = m_designer->propertyPanel()->textEdit();
+    EXPECT_EQ(m_designer->focusWidget(), text);
+    EXPECT_EQ(text->selectedText(), object("Memo_Maker").text);
+
+    text->setText(QStringLiteral("经办人：[B.\"Maker\"]"));
+    emit text->textEdited(text->text());
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(text, &enter);
+    EXPECT_EQ(object("Memo_Maker").text, QStringLiteral("经办人：[B.\"Maker\"]"));
+    EXPECT_EQ(m_designer->focusWidget(), m_designer->canvas());
+}
+
+TEST_F(ReportDesignerTest, ObjectNamesStayUniqueAndNonEmpty)
+{
+    ASSERT_TRUE(m_designer->selectObject("Memo_Maker"));
+    QLineEdit *name = m_designer->propertyPanel()->nameEdit();
+    struct Case { const char *typed; const char *kept; };
+    const Case cases[] = {
+        {"Memo_BigMoney", "Memo_Maker"}, // taken: the program would fill the wrong object
+        {"memo_bigmoney", "Memo_Maker"}, // names are matched without regard to letter case
+        {"  ", "Memo_Maker"},
+        {"Memo_Operator", "Memo_Operator"},
+    };
+    for (const Case &c : cases) {
+        name->setText(QString::fromUtf8(c.typed));
+        emit name->textEdited(name->text());
+        emit name->editingFinished();
+        EXPECT_EQ(m_designer->canvas()->currentObject()->name, QString::fromUtf8(c.kept)) << c.typed;
+        EXPECT_EQ(name->text(), QString::fromUtf8(c.kept)) << c.typed;
+    }
+    EXPECT_EQ(m_designer->layout().findObject("Memo_BigMoney")->rect.left(), 20);
 }

@@ -69,3 +69,42 @@ TEST(ReportPainter, WritesAPdfWithEmbeddedCjkFonts)
     EXPECT_TRUE(content.contains("NotoSerifCJK"));
     EXPECT_FALSE(ReportPainter::writePdf(sampleBill(), dir.filePath("missing/dir/x.pdf")));
 }
+
+TEST(ReportPainter, AFigureTooWideForItsCellIsDrawnSmallerNotCut)
+{
+    // The same amount in a cell far too narrow for it and in one wide enough. Cut to its cell it would
+    // lose digits (and read as another figure); drawn smaller it keeps the shape of the whole text.
+    PreparedReport report;
+    report.pageWidth = 60;
+    report.pageHeight = 30;
+    PreparedPage page;
+    const QRectF cells[] = {{10, 5, 12, 5}, {10, 15, 40, 5}};
+    for (const QRectF &cell : cells) {
+        PreparedItem item;
+        item.rect = cell;
+        item.text = QStringLiteral("1,234,567,890.12");
+        item.font = {QStringLiteral("Noto Serif CJK SC"), 9.75};
+        item.color = QStringLiteral("#000000");
+        item.hAlign = HAlign::Right;
+        page.items.append(item);
+    }
+    report.pages = {page};
+    const double dotsPerMm = 300 / 25.4;
+    const QImage image = ReportPainter::renderPage(report, 0, 300);
+    auto ink = [&](const QRectF &cell) {
+        QRect found;
+        for (int y = qRound(cell.top() * dotsPerMm); y < qRound(cell.bottom() * dotsPerMm); ++y)
+            for (int x = qRound(cell.left() * dotsPerMm); x < qRound(cell.right() * dotsPerMm); ++x)
+                if (qGray(image.pixel(x, y)) < 160)
+                    found |= QRect(x, y, 1, 1);
+        return found;
+    };
+    const QRect narrow = ink(cells[0]);
+    const QRect wide = ink(cells[1]);
+    ASSERT_FALSE(narrow.isEmpty());
+    ASSERT_FALSE(wide.isEmpty());
+    EXPECT_LT(narrow.height(), wide.height());
+    const double narrowShape = double(narrow.width()) / narrow.height();
+    const double wideShape = double(wide.width()) / wide.height();
+    EXPECT_NEAR(narrowShape / wideShape, 1.0, 0.15);
+}
