@@ -4,6 +4,7 @@
 #include "masterdata/MasterDataDialogs.h"
 
 #include <QComboBox>
+#include <QCompleter>
 #include <QLineEdit>
 
 namespace kesvar::gui::SuggestionBoxes {
@@ -14,6 +15,9 @@ QComboBox *create(QWidget *parent, int maxLength)
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
     box->lineEdit()->setMaxLength(maxLength);
+    // Offer matching entries in a list instead of completing the text in place, so "Q235" stays
+    // "Q235" when an entry "Q235B" exists.
+    box->completer()->setCompletionMode(QCompleter::PopupCompletion);
     return box;
 }
 
