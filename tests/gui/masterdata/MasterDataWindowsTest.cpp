@@ -3,6 +3,7 @@
 #include "app/Session.h"
 #include "grid/DataGrid.h"
 #include "grid/GridTableModel.h"
+#include "masterdata/Dictionaries.h"
 #include "masterdata/NumberEdit.h"
 #include "masterdata/Partners.h"
 #include "masterdata/Products.h"
@@ -20,6 +21,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QCompleter>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -202,8 +205,23 @@ TEST_F(MasterDataWindows, ProductListSearchesTogglesAndDeletes)
     Products(db()).add(product("R1", "圆钢"), {});
     Products(db()).add(product("R2", "大圆钢"), {});
     Products(db()).add(product("P1", "钢板"), {});
+    Dictionaries(db()).add("gz", "Q235B");
     TFrm_Goods list(session());
     EXPECT_EQ(list.statusBar()->currentMessage(), "当前共有 3 条记录");
+
+    // A suggestion box keeps what was typed even when an entry begins with it, also when the
+    // clerk moves on with Tab while the list of matches is open.
+    list.show();
+    QApplication::setActiveWindow(&list);
+    list.Combo_Type->setFocus();
+    typeInto(list.Combo_Type->lineEdit(), "Q235");
+    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+    QCompleter *completer = list.Combo_Type->completer();
+    QWidget *popup = completer->completionMode() == QCompleter::InlineCompletion ? nullptr : completer->popup();
+    QApplication::sendEvent(popup && popup->isVisible() ? popup : list.Combo_Type->lineEdit(), &tab);
+    EXPECT_EQ(list.Combo_Type->currentText(), "Q235");
+    list.clearConditions();
+    EXPECT_EQ(list.Combo_Type->currentText(), "");
 
     // Printing is offered once something prints the list.
     QAction *print = nullptr;
