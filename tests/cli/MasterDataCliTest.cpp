@@ -125,6 +125,10 @@ TEST_F(MasterDataCli, PartnerRoundTrip)
     EXPECT_EQ(row.value("gys").toBool(), true);
     EXPECT_EQ(row.value("Memo").toString(), "备注");
 
+    // A code given as a JSON number keeps every digit.
+    ASSERT_EQ(run({"partner", "add", "-"}, R"({"CustCode": 12345678, "CustName": "数字"})").exitCode, 0);
+    EXPECT_EQ(json({"partner", "list"}).at(0).toObject().value("CustCode").toString(), "12345678");
+
     EXPECT_EQ(run({"partner", "disable", "C9"}).exitCode, 0);
     EXPECT_EQ(json({"partner", "list", "--disabled"}).size(), 1);
     EXPECT_EQ(run({"partner", "delete", "C9"}).exitCode, 0);

@@ -43,7 +43,7 @@ void JsonFields::readText(const QString &column, QString &target)
 {
     if (const auto value = take(column)) {
         if (value->isDouble())
-            target = QString::number(value->toDouble());
+            target = value->toVariant().toString(); // every digit of a code given as a number
         else if (value->isString() || value->isNull())
             target = value->toString();
         else

@@ -1,5 +1,6 @@
 #include "CliContext.h"
 #include "CommandRegistry.h"
+#include "MasterCommands.h"
 #include "MasterDataJson.h"
 #include "data/DbError.h"
 #include "masterdata/Partners.h"
@@ -35,13 +36,9 @@ int runPartner(CliContext &context, const QStringList &args)
 {
     const QString sub = args.value(0);
     Partners partners(context.db());
-    if (sub == QLatin1String("list") && args.size() <= 2) {
-        const bool disabled = args.size() == 2;
-        if (disabled && args.at(1) != QLatin1String("--disabled"))
-            throw UsageError(QString::fromLatin1(kUsage));
-        context.writeRows(partners.list(disabled));
+    const QString usage = QStringLiteral("usage: ") + QString::fromLatin1(kUsage);
+    if (runMasterSubcommand(context, partners, args, usage))
         return 0;
-    }
     if (sub == QLatin1String("add") && args.size() == 2) {
         JsonFields fields(readJsonObject(context, args.at(1)));
         Partner partner;
@@ -64,15 +61,7 @@ int runPartner(CliContext &context, const QStringList &args)
         partners.update(code, *partner);
         return 0;
     }
-    if ((sub == QLatin1String("disable") || sub == QLatin1String("enable")) && args.size() == 2) {
-        partners.setDisabled(args.at(1), sub == QLatin1String("disable"));
-        return 0;
-    }
-    if (sub == QLatin1String("delete") && args.size() == 2) {
-        partners.remove(args.at(1));
-        return 0;
-    }
-    throw UsageError(QStringLiteral("usage: ") + QString::fromLatin1(kUsage));
+    throw UsageError(usage);
 }
 
 const CommandRegistration registration("partner", kUsage, runPartner);

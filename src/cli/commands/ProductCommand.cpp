@@ -1,5 +1,6 @@
 #include "CliContext.h"
 #include "CommandRegistry.h"
+#include "MasterCommands.h"
 #include "MasterDataJson.h"
 #include "data/DbError.h"
 #include "masterdata/Products.h"
@@ -67,13 +68,9 @@ int runProduct(CliContext &context, const QStringList &args)
 {
     const QString sub = args.value(0);
     Products products(context.db());
-    if (sub == QLatin1String("list") && args.size() <= 2) {
-        const bool disabled = args.size() == 2;
-        if (disabled && args.at(1) != QLatin1String("--disabled"))
-            throw UsageError(QString::fromLatin1(kUsage));
-        context.writeRows(products.list(disabled));
+    const QString usage = QStringLiteral("usage: ") + QString::fromLatin1(kUsage);
+    if (runMasterSubcommand(context, products, args, usage))
         return 0;
-    }
     if (sub == QLatin1String("add") && args.size() == 2) {
         JsonFields fields(readJsonObject(context, args.at(1)));
         Product product = Product::newDefaults();
@@ -100,15 +97,7 @@ int runProduct(CliContext &context, const QStringList &args)
         products.update(code, *product, opening);
         return 0;
     }
-    if ((sub == QLatin1String("disable") || sub == QLatin1String("enable")) && args.size() == 2) {
-        products.setDisabled(args.at(1), sub == QLatin1String("disable"));
-        return 0;
-    }
-    if (sub == QLatin1String("delete") && args.size() == 2) {
-        products.remove(args.at(1));
-        return 0;
-    }
-    throw UsageError(QStringLiteral("usage: ") + QString::fromLatin1(kUsage));
+    throw UsageError(usage);
 }
 
 const CommandRegistration registration("product", kUsage, runProduct);

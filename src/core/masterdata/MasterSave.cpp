@@ -17,7 +17,7 @@ void run(Database &db, const QString &duplicateMessage, const QString &codeColum
         tx.commit();
     } catch (const DbError &e) {
         if (db.dialect().isUniqueViolation(e.text()))
-            throw ValidationError(duplicateMessage, codeColumn);
+            throw ValidationError::duplicate(duplicateMessage, codeColumn);
         throw DbError(SaveFailedMessage);
     }
 }

@@ -2,6 +2,7 @@
 
 #include "data/Database.h"
 #include "data/DbError.h"
+#include "masterdata/MasterCodes.h"
 #include "masterdata/MasterSave.h"
 #include "masterdata/QuickCode.h"
 #include "masterdata/SearchCriteria.h"
@@ -129,8 +130,8 @@ void Partners::validate(const Partner &input, bool adding) const
         throw ValidationError(QStringLiteral("请输入编码！!"), QStringLiteral("CustCode"));
     if (p.custName.isEmpty())
         throw ValidationError(QStringLiteral("请输入往来单位名称！!"), QStringLiteral("CustName"));
-    if (adding && codeTaken(p.custCode))
-        throw ValidationError(kDuplicateCode, QStringLiteral("CustCode"));
+    if (adding && codes().taken(p.custCode))
+        throw ValidationError::duplicate(kDuplicateCode, QStringLiteral("CustCode"));
 }
 
 void Partners::add(const Partner &input)
@@ -151,8 +152,8 @@ void Partners::update(const QString &previousCodeInput, const Partner &input)
     const QString previousCode = previousCodeInput.trimmed();
     MasterSave::run(m_db, kDuplicateCode, QStringLiteral("CustCode"), [&] {
         validate(p, false);
-        if (p.custCode != previousCode && codeTaken(p.custCode, previousCode))
-            throw ValidationError(kDuplicateCode, QStringLiteral("CustCode"));
+        if (p.custCode != previousCode && codes().taken(p.custCode, previousCode))
+            throw ValidationError::duplicate(kDuplicateCode, QStringLiteral("CustCode"));
         QVariantList values = editableValues(p);
         values << previousCode;
         QSqlQuery update = m_db.exec(
@@ -160,39 +161,24 @@ void Partners::update(const QString &previousCodeInput, const Partner &input)
                            " Contact = ?, Tel = ?, Mobile = ?, Fax = ?, Zip = ?, Email = ?, Address = ?, URL = ?,"
                            " gys = ?, kh = ?, Memo = ? WHERE CustCode = ?"),
             values);
-        if (update.numRowsAffected() < 1) // deleted meanwhile, e.g. at another workstation
-            throw DbError(QStringLiteral("partner %1 not found").arg(previousCode));
+        codes().requireUpdated(update, previousCode);
     });
 }
 
-bool Partners::codeTaken(const QString &code, const QString &except) const
+MasterCodes Partners::codes() const
 {
-    QString sql = QStringLiteral("SELECT 1 FROM T_Custom WHERE CustCode %1 ?%2")
-                      .arg(m_db.dialect().likeOperator(), m_db.dialect().likeEscape());
-    QVariantList params = {escapeLike(code)};
-    if (!except.isEmpty()) {
-        sql += QStringLiteral(" AND CustCode <> ?");
-        params << except;
-    }
-    return m_db.hasRows(sql, params);
-}
-
-void Partners::requireExisting(const QString &code) const
-{
-    if (!m_db.hasRows(QStringLiteral("SELECT 1 FROM T_Custom WHERE CustCode = ?"), {code.trimmed()}))
-        throw RuleError(QStringLiteral("往来单位编码\"%1\"不存在!").arg(code));
+    return MasterCodes(m_db, QStringLiteral("T_Custom"), QStringLiteral("CustCode"),
+                       QStringLiteral("往来单位编码\"%1\"不存在!"));
 }
 
 void Partners::setDisabled(const QString &code, bool disabled)
 {
-    requireExisting(code);
-    m_db.exec(QStringLiteral("UPDATE T_Custom SET flag = ? WHERE CustCode = ?"), {disabled, code.trimmed()});
+    codes().setDisabled(code, disabled);
 }
 
 void Partners::remove(const QString &code)
 {
-    requireExisting(code);
-    m_db.exec(QStringLiteral("DELETE FROM T_Custom WHERE CustCode = ?"), {code.trimmed()});
+    codes().remove(code);
 }
 
 } // namespace kesvar

@@ -8,6 +8,7 @@
 namespace kesvar {
 
 class Database;
+class MasterCodes;
 
 // One trading partner (T_Custom): a supplier, a customer, both or neither.
 struct Partner
@@ -70,8 +71,7 @@ public:
 
 private:
     RowSet select(const QString &tail, const QVariantList &params) const;
-    bool codeTaken(const QString &code, const QString &except = {}) const;
-    void requireExisting(const QString &code) const;
+    MasterCodes codes() const;
 
     Database &m_db;
 };

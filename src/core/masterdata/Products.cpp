@@ -3,14 +3,16 @@
 #include "data/Database.h"
 #include "data/DbError.h"
 #include "masterdata/FieldValues.h"
+#include "masterdata/MasterCodes.h"
 #include "masterdata/MasterSave.h"
 #include "masterdata/QuickCode.h"
 #include "masterdata/SearchCriteria.h"
 #include "masterdata/ValidationError.h"
 
+#include "data/Values.h"
+
 #include <QSqlQuery>
 #include <algorithm>
-#include "data/Values.h"
 
 namespace kesvar {
 
@@ -50,7 +52,6 @@ Product normalized(const Product &input)
         p.barcode = QuickCode(p.goodsName);
     return p;
 }
-
 
 } // namespace
 
@@ -168,8 +169,8 @@ void Products::validate(const Product &input, bool adding) const
         throw ValidationError(QStringLiteral("请输入名称！!"), QStringLiteral("GoodsName"));
     if (p.upnum && p.downnum && *p.upnum < *p.downnum)
         throw ValidationError(QStringLiteral("库存上限不能小于或等于库存下限！!"), QStringLiteral("Upnum"));
-    if (adding && codeTaken(p.goodsCode))
-        throw ValidationError(kDuplicateCode, QStringLiteral("GoodsCode"));
+    if (adding && codes().taken(p.goodsCode))
+        throw ValidationError::duplicate(kDuplicateCode, QStringLiteral("GoodsCode"));
     // Bill lines divide by the conversion value, so zero is refused for edits as well.
     if (p.hxl && *p.hxl == 0)
         throw ValidationError(QStringLiteral("理论换算值不能为0!"), QStringLiteral("hxl"));
@@ -194,8 +195,8 @@ void Products::update(const QString &previousCodeInput, const Product &input, co
     const bool codeChanged = p.goodsCode != previousCode;
     MasterSave::run(m_db, kDuplicateCode, QStringLiteral("GoodsCode"), [&] {
         validate(p, false);
-        if (codeChanged && codeTaken(p.goodsCode, previousCode))
-            throw ValidationError(kDuplicateCode, QStringLiteral("GoodsCode"));
+        if (codeChanged && codes().taken(p.goodsCode, previousCode))
+            throw ValidationError::duplicate(kDuplicateCode, QStringLiteral("GoodsCode"));
         QVariantList values = editableValues(p);
         values << previousCode;
         QSqlQuery update = m_db.exec(
@@ -203,8 +204,7 @@ void Products::update(const QString &previousCodeInput, const Product &input, co
                            " goodstype = ?, goodscz = ?, goodscd = ?, Dprice = ?, Gprice = ?, Ddate = ?, Gdate = ?,"
                            " Upnum = ?, downnum = ?, hxl = ?, Goodwz = ?, memo = ? WHERE GoodsCode = ?"),
             values);
-        if (update.numRowsAffected() < 1) // deleted meanwhile, e.g. at another workstation
-            throw DbError(QStringLiteral("product %1 not found").arg(previousCode));
+        codes().requireUpdated(update, previousCode);
         if (codeChanged)
             m_db.exec(QStringLiteral("DELETE FROM T_DepotStart WHERE GoodsCode = ?"), {previousCode});
         replaceOpeningStock(p.goodsCode, opening);
@@ -240,34 +240,20 @@ void Products::replaceOpeningStock(const QString &code, const QList<OpeningStock
                                         o.startWeight.value_or(0.0), o.cjtype});
 }
 
-bool Products::codeTaken(const QString &code, const QString &except) const
+MasterCodes Products::codes() const
 {
-    QString sql = QStringLiteral("SELECT 1 FROM T_Goods WHERE GoodsCode %1 ?%2")
-                      .arg(m_db.dialect().likeOperator(), m_db.dialect().likeEscape());
-    QVariantList params = {escapeLike(code)};
-    if (!except.isEmpty()) {
-        sql += QStringLiteral(" AND GoodsCode <> ?");
-        params << except;
-    }
-    return m_db.hasRows(sql, params);
-}
-
-void Products::requireExisting(const QString &code) const
-{
-    if (!m_db.hasRows(QStringLiteral("SELECT 1 FROM T_Goods WHERE GoodsCode = ?"), {code.trimmed()}))
-        throw RuleError(QStringLiteral("钢材编码\"%1\"不存在!").arg(code));
+    return MasterCodes(m_db, QStringLiteral("T_Goods"), QStringLiteral("GoodsCode"),
+                       QStringLiteral("钢材编码\"%1\"不存在!"));
 }
 
 void Products::setDisabled(const QString &code, bool disabled)
 {
-    requireExisting(code);
-    m_db.exec(QStringLiteral("UPDATE T_Goods SET flag = ? WHERE GoodsCode = ?"), {disabled, code.trimmed()});
+    codes().setDisabled(code, disabled);
 }
 
 void Products::remove(const QString &code)
 {
-    requireExisting(code);
-    m_db.exec(QStringLiteral("DELETE FROM T_Goods WHERE GoodsCode = ?"), {code.trimmed()});
+    codes().remove(code);
 }
 
 } // namespace kesvar

@@ -10,6 +10,7 @@
 namespace kesvar {
 
 class Database;
+class MasterCodes;
 
 // One steel product (T_Goods). An empty number box is an absent value.
 struct Product
@@ -97,9 +98,8 @@ public:
     void remove(const QString &code);
 
 private:
-    bool codeTaken(const QString &code, const QString &except = {}) const;
+    MasterCodes codes() const;
     void replaceOpeningStock(const QString &code, const QList<OpeningStock> &opening);
-    void requireExisting(const QString &code) const;
 
     Database &m_db;
 };

@@ -1,5 +1,7 @@
 #include "masterdata/MasterDataDialogs.h"
 
+#include "data/DbError.h"
+
 #include <QMessageBox>
 
 namespace kesvar::gui::MasterDataDialogs {
@@ -41,6 +43,19 @@ bool confirm(QWidget *parent, const QString &text)
 {
     return show(parent, QMessageBox::Question, QStringLiteral("确认"), text, QMessageBox::Yes | QMessageBox::No,
                 QMessageBox::No) == QMessageBox::Yes;
+}
+
+bool attempt(QWidget *parent, const std::function<void()> &work)
+{
+    try {
+        work();
+        return true;
+    } catch (const RuleError &e) {
+        warn(parent, e.message());
+    } catch (const DbError &e) {
+        inform(parent, e.text());
+    }
+    return false;
 }
 
 } // namespace kesvar::gui::MasterDataDialogs

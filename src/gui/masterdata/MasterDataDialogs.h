@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 class QWidget;
 
@@ -16,5 +17,9 @@ void inform(QWidget *parent, const QString &text);
 bool askWarning(QWidget *parent, const QString &text);
 // A Yes/No confirmation; true for Yes.
 bool confirm(QWidget *parent, const QString &text);
+
+// Runs a core call from a window's handler and shows a refusal (RuleError as a warning, DbError
+// as a notice) instead of letting it reach the event loop; false when refused.
+bool attempt(QWidget *parent, const std::function<void()> &work);
 
 } // namespace kesvar::gui::MasterDataDialogs

@@ -6,6 +6,7 @@
 #include "masterdata/ValidationError.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -18,8 +19,9 @@ MasterEditor::MasterEditor(RecordCursor &cursor, bool addMode, QWidget *parent)
 {
 }
 
-void MasterEditor::build(QWidget *body, const QString &addCaption, const QString &editCaption)
+void MasterEditor::build(QWidget *body, QLineEdit *codeBox, const QString &addCaption, const QString &editCaption)
 {
+    m_codeBox = codeBox;
     auto *toolBar = new QToolBar(this);
     toolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
     TB_New = toolBar->addAction(QStringLiteral("新增"), this, &MasterEditor::TB_NewClick);
@@ -86,12 +88,30 @@ void MasterEditor::TB_CancelClick()
     loadCurrent();
 }
 
+void MasterEditor::bindColumn(const QString &column, QWidget *box)
+{
+    m_columnBoxes.append({column, box});
+}
+
+void MasterEditor::setTabOrder(const QList<QWidget *> &boxes)
+{
+    for (int i = 1; i < boxes.size(); ++i)
+        QWidget::setTabOrder(boxes.at(i - 1), boxes.at(i));
+}
+
+void MasterEditor::focusColumn(const QString &column)
+{
+    for (const auto &[boundColumn, box] : m_columnBoxes)
+        if (boundColumn.compare(column, Qt::CaseInsensitive) == 0)
+            box->setFocus();
+}
+
 bool MasterEditor::TB_SaveClick()
 {
     try {
-        save();
+        save(m_addMode || m_previousCode.isEmpty());
     } catch (const ValidationError &e) {
-        if (e.message() == duplicateMessage())
+        if (e.isDuplicate())
             MasterDataDialogs::confirmOk(this, e.message());
         else
             MasterDataDialogs::warn(this, e.message());
@@ -104,12 +124,8 @@ bool MasterEditor::TB_SaveClick()
         MasterDataDialogs::inform(this, e.text());
         return false;
     }
-    const QString code = savedCode();
-    try {
-        m_cursor.reload();
-    } catch (const DbError &e) {
-        MasterDataDialogs::inform(this, e.text());
-    }
+    const QString code = m_codeBox->text().trimmed();
+    MasterDataDialogs::attempt(this, [&] { m_cursor.reload(); });
     m_cursor.moveToCode(code);
     if (m_addMode) {
         afterAdd();

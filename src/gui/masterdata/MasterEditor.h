@@ -3,9 +3,11 @@
 #include "data/RowSet.h"
 
 #include <QDialog>
-#include <functional>
+#include <QList>
+#include <QPair>
 
 class QAction;
+class QLineEdit;
 class QToolBar;
 class QVBoxLayout;
 
@@ -16,7 +18,8 @@ class RecordCursor;
 // The editor of one master record at a time (product or partner), walking the rows of its list:
 // New, Prior, Next, Cancel, Save and Exit. `AddMode` is set by the opener and by New only; Prior,
 // Next and Cancel load rows without leaving it. `PreviousCode` is the code of the record last
-// loaded into the boxes, the one a Save in edit mode writes to.
+// loaded into the boxes, the one a Save in edit mode writes to; with none loaded (an editor opened
+// on an empty list) Save adds the record instead of reporting a failed edit.
 class MasterEditor : public QDialog
 {
     Q_OBJECT
@@ -43,26 +46,32 @@ public slots:
 protected:
     MasterEditor(RecordCursor &cursor, bool addMode, QWidget *parent);
 
-    // Call at the end of the subclass constructor with the body below the toolbar.
-    void build(QWidget *body, const QString &addCaption, const QString &editCaption);
+    // Call at the end of the subclass constructor with the body below the toolbar and the box
+    // that holds the record's code.
+    void build(QWidget *body, QLineEdit *codeBox, const QString &addCaption, const QString &editCaption);
+    // The box a refusal naming `column` puts the focus in.
+    void bindColumn(const QString &column, QWidget *box);
+    // Tab moves through the boxes in this order (row by row, as they are laid out).
+    static void setTabOrder(const QList<QWidget *> &boxes);
 
     virtual void resetToDefaults() = 0;
     // New: the boxes for the next record (defaults, or a copy when the subclass offers one).
     virtual void prepareNew() { resetToDefaults(); }
     virtual void loadRow(const RowSet &rows, int row) = 0;
-    // Saves the boxes through the core; throws what the core throws.
-    virtual void save() = 0;
+    // Saves the boxes through the core, as a new record or over PreviousCode(); throws what the
+    // core throws.
+    virtual void save(bool asNew) = 0;
     // After a successful add: what the boxes show next.
     virtual void afterAdd() = 0;
-    virtual QString savedCode() const = 0;
-    virtual QString duplicateMessage() const = 0;
-    // Focus the box of a column named by a refusal.
-    virtual void focusColumn(const QString &column) = 0;
 
     void loadCurrent();
 
 private:
+    void focusColumn(const QString &column);
+
     RecordCursor &m_cursor;
+    QLineEdit *m_codeBox = nullptr;
+    QList<QPair<QString, QWidget *>> m_columnBoxes;
     bool m_addMode;
     QString m_previousCode;
 };

@@ -1,6 +1,5 @@
 #include "masterdata/MasterListWindow.h"
 
-#include "data/DbError.h"
 #include "grid/DataGrid.h"
 #include "masterdata/MasterDataDialogs.h"
 #include "masterdata/MasterEditor.h"
@@ -89,28 +88,8 @@ void MasterListWindow::build(const QString &caption, const QString &gridKey, QLa
     layout->addWidget(m_statusBar);
     resize(1000, 600);
 
-    clearSearchBoxes();
-    refillSuggestions();
-    m_cursor.setQuery([this] { return defaultRows(); });
-    attempt([&] {
-        m_cursor.reload();
-        showRows();
-        m_grid->setupGrid(gridKey);
-    });
-    showCount();
-}
-
-bool MasterListWindow::attempt(const std::function<void()> &work)
-{
-    try {
-        work();
-        return true;
-    } catch (const RuleError &e) {
-        MasterDataDialogs::warn(this, e.message());
-    } catch (const DbError &e) {
-        MasterDataDialogs::inform(this, e.text());
-    }
-    return false;
+    MasterDataDialogs::attempt(this, [&] { m_grid->setupGrid(gridKey); });
+    refresh();
 }
 
 void MasterListWindow::showRows()
@@ -138,16 +117,19 @@ void MasterListWindow::currentRowChanged()
     m_toggle->setText(disabled ? QStringLiteral("启  用") : QStringLiteral("停  用"));
 }
 
+void MasterListWindow::reloadRows()
+{
+    MasterDataDialogs::attempt(this, [&] { m_cursor.reload(); });
+    showRows();
+    showCount();
+}
+
 void MasterListWindow::refresh()
 {
     clearSearchBoxes();
     refillSuggestions();
     m_cursor.setQuery([this] { return defaultRows(); });
-    attempt([&] {
-        m_cursor.reload();
-        showRows();
-    });
-    showCount();
+    reloadRows();
 }
 
 void MasterListWindow::clearConditions()
@@ -159,11 +141,7 @@ void MasterListWindow::clearConditions()
 void MasterListWindow::runSearch()
 {
     m_cursor.setQuery(searchQuery());
-    attempt([&] {
-        m_cursor.reload();
-        showRows();
-    });
-    showCount();
+    reloadRows();
 }
 
 void MasterListWindow::toggleDisabled()
@@ -172,7 +150,7 @@ void MasterListWindow::toggleDisabled()
     if (m_cursor.isEmpty())
         return;
     const bool disabled = m_cursor.rows().value(m_cursor.position(), QStringLiteral("flag")).toBool();
-    if (attempt([&] { setDisabled(m_cursor.currentCode(), !disabled); }))
+    if (MasterDataDialogs::attempt(this, [&] { setDisabled(m_cursor.currentCode(), !disabled); }))
         refresh();
 }
 
@@ -192,15 +170,11 @@ void MasterListWindow::editRecord()
 void MasterListWindow::openEditor(bool addMode)
 {
     std::unique_ptr<MasterEditor> editor;
-    if (!attempt([&] { editor = createEditor(addMode); }))
+    if (!MasterDataDialogs::attempt(this, [&] { editor = createEditor(addMode); }))
         return;
     editor->exec();
     editor.reset();
-    attempt([&] {
-        m_cursor.reload();
-        showRows();
-    });
-    showCount();
+    reloadRows();
 }
 
 void MasterListWindow::deleteRecord()
@@ -208,13 +182,8 @@ void MasterListWindow::deleteRecord()
     currentRowChanged();
     if (m_cursor.isEmpty() || !MasterDataDialogs::confirm(this, QStringLiteral("您确定要删除这条信息吗?")))
         return;
-    if (attempt([&] { removeRecord(m_cursor.currentCode()); })) {
-        attempt([&] {
-            m_cursor.reload();
-            showRows();
-        });
-        showCount();
-    }
+    if (MasterDataDialogs::attempt(this, [&] { removeRecord(m_cursor.currentCode()); }))
+        reloadRows();
 }
 
 void MasterListWindow::connectNotify(const QMetaMethod &signal)

@@ -71,6 +71,7 @@ protected:
     // The query of the search boxes as they are now.
     virtual RecordCursor::Query searchQuery() = 0;
     virtual void clearSearchBoxes() = 0;
+    // Shows a failure itself.
     virtual void refillSuggestions() {}
     virtual void setDisabled(const QString &code, bool disabled) = 0;
     virtual void removeRecord(const QString &code) = 0;
@@ -87,7 +88,8 @@ private:
     void showCount();
     void currentRowChanged();
     void openEditor(bool addMode);
-    bool attempt(const std::function<void()> &work);
+    // Runs the cursor's query again and shows the rows and their count.
+    void reloadRows();
 
     Session &m_session;
     RecordCursor m_cursor;

@@ -1,6 +1,5 @@
 #include "masterdata/NameListWindow.h"
 
-#include "data/DbError.h"
 #include "masterdata/MasterDataDialogs.h"
 
 #include <QAction>
@@ -19,6 +18,16 @@ NameListWindow::NameListWindow(const ExternalActions &actions, QWidget *parent)
     : QDialog(parent)
     , m_actions(actions)
 {
+}
+
+NameListWindow::~NameListWindow()
+{
+    // Shared actions outlive the window: closed while adding or editing, it must not leave Add
+    // and Edit disabled for the next window that shows them.
+    if (m_actions.add)
+        m_actions.add->setEnabled(m_addAllowed);
+    if (m_actions.edit)
+        m_actions.edit->setEnabled(m_editAllowed);
 }
 
 void NameListWindow::build(const QString &tabTitle)
@@ -40,9 +49,13 @@ void NameListWindow::build(const QString &tabTitle)
     // Shared actions arrive enabled or not by the operator's authority; the window never lifts that.
     m_addAllowed = m_actions.add->isEnabled();
     m_editAllowed = m_actions.edit->isEnabled();
+    // A tool button shows no mnemonic, so the captions' letters get their Alt keys here.
     m_save = m_toolBar->addAction(QStringLiteral("保存&S"), this, &NameListWindow::saveRecord);
+    m_save->setShortcut(QKeySequence(QStringLiteral("Alt+S")));
     m_cancel = m_toolBar->addAction(QStringLiteral("取消&C"), this, &NameListWindow::cancelRecord);
-    m_toolBar->addAction(QStringLiteral("退出&Q"), this, &QDialog::reject);
+    m_cancel->setShortcut(QKeySequence(QStringLiteral("Alt+C")));
+    QAction *exit = m_toolBar->addAction(QStringLiteral("退出&Q"), this, &QDialog::reject);
+    exit->setShortcut(QKeySequence(QStringLiteral("Alt+Q")));
 
     m_nameEdit = new QLineEdit(this);
     m_nameEdit->setMaxLength(50);
@@ -82,7 +95,7 @@ void NameListWindow::build(const QString &tabTitle)
 void NameListWindow::reload()
 {
     RowSet rows;
-    attempt([&] { rows = loadRows(); });
+    MasterDataDialogs::attempt(this, [&] { rows = loadRows(); });
     m_list->setRowCount(0);
     m_list->setRowCount(rows.rowCount());
     for (int r = 0; r < rows.rowCount(); ++r) {
@@ -108,19 +121,6 @@ int NameListWindow::currentId() const
 {
     const QTableWidgetItem *item = m_list->currentItem();
     return item ? item->data(Qt::UserRole).toInt() : -1;
-}
-
-bool NameListWindow::attempt(const std::function<void()> &work)
-{
-    try {
-        work();
-        return true;
-    } catch (const RuleError &e) {
-        MasterDataDialogs::warn(this, e.message());
-    } catch (const DbError &e) {
-        MasterDataDialogs::inform(this, e.text());
-    }
-    return false;
 }
 
 void NameListWindow::addRecord()
@@ -154,7 +154,7 @@ void NameListWindow::saveRecord()
     if (m_mode == Mode::Browsing)
         return;
     const QString name = m_nameEdit->text().trimmed();
-    const bool saved = attempt([&] {
+    const bool saved = MasterDataDialogs::attempt(this, [&] {
         if (m_mode == Mode::Adding)
             addName(name);
         else
@@ -181,7 +181,7 @@ void NameListWindow::deleteRecord()
     const int id = currentId();
     if (id < 0 || !MasterDataDialogs::askWarning(this, QStringLiteral("你确定要删除这条记录吗？!")))
         return;
-    attempt([&] { removeRow(id); });
+    MasterDataDialogs::attempt(this, [&] { removeRow(id); });
     if (m_mode == Mode::Editing && id == m_editedId)
         setMode(Mode::Browsing);
     reload();

@@ -3,7 +3,6 @@
 #include "data/RowSet.h"
 
 #include <QDialog>
-#include <functional>
 
 class QAction;
 class QLineEdit;
@@ -29,6 +28,8 @@ public:
         QAction *edit = nullptr;
         QAction *remove = nullptr;
     };
+
+    ~NameListWindow() override;
 
     bool isAdding() const { return m_mode == Mode::Adding; }
     bool isEditing() const { return m_mode == Mode::Editing; }
@@ -59,8 +60,6 @@ protected:
 private:
     enum class Mode { Browsing, Adding, Editing };
     void setMode(Mode mode);
-    // Runs a core call and shows a refusal instead of passing it on; false when refused.
-    bool attempt(const std::function<void()> &work);
     int currentId() const;
 
     ExternalActions m_actions;

@@ -24,7 +24,8 @@ TFrm_AddCust::TFrm_AddCust(Session &session, RecordCursor &cursor, bool addMode,
         cursor.setQuery([&session] { return Partners(*session.db).all(); });
         cursor.reload();
     }
-    build(buildBody(), QStringLiteral("新增往来单位资料"), QStringLiteral("编辑往来单位资料"));
+    QWidget *body = buildBody();
+    build(body, Edit_CustCode, QStringLiteral("新增往来单位资料"), QStringLiteral("编辑往来单位资料"));
     resize(640, 480);
 }
 
@@ -75,6 +76,7 @@ QWidget *TFrm_AddCust::buildBody()
     Edit_URl = line(120);
     Memo1 = new QPlainTextEdit(contact);
     Memo1->setMaximumHeight(70);
+    Memo1->setTabChangesFocus(true);
     place(contactGrid, 0, 0, QStringLiteral("联系人"), Edit_Contact, contact);
     place(contactGrid, 0, 1, QStringLiteral("联系电话"), Edit_Tel, contact);
     place(contactGrid, 1, 0, QStringLiteral("手机"), Edit_Mobile, contact);
@@ -88,10 +90,15 @@ QWidget *TFrm_AddCust::buildBody()
     contactGrid->addWidget(new QLabel(QStringLiteral("备注"), contact), 5, 0, Qt::AlignTop);
     contactGrid->addWidget(Memo1, 5, 1, 1, 3);
 
+    setTabOrder({Edit_CustCode, Edit_BarCode, Edit_CustName, Edit_BankName, CB_Gys, CB_Kh, Edit_BankAccount, Edit_Contact,
+                 Edit_Tel, Edit_Mobile, Edit_Fax, Edit_Zip, Edit_Email, Edit_Address, Edit_URl, Memo1});
+
     auto *layout = new QVBoxLayout(body);
     layout->addWidget(basic);
     layout->addWidget(contact, 1);
 
+    bindColumn(QStringLiteral("CustCode"), Edit_CustCode);
+    bindColumn(QStringLiteral("CustName"), Edit_CustName);
     connect(Edit_CustName, &QLineEdit::textChanged, this,
             [this](const QString &name) { Edit_BarCode->setText(QuickCode(name)); });
     return body;
@@ -150,31 +157,13 @@ Partner TFrm_AddCust::collect() const
     return p;
 }
 
-void TFrm_AddCust::save()
+void TFrm_AddCust::save(bool asNew)
 {
     Partners partners(*m_session.db);
-    if (AddMode())
+    if (asNew)
         partners.add(collect());
     else
         partners.update(PreviousCode(), collect());
-}
-
-QString TFrm_AddCust::savedCode() const
-{
-    return Edit_CustCode->text().trimmed();
-}
-
-QString TFrm_AddCust::duplicateMessage() const
-{
-    return QStringLiteral("往来单位编码重复,请换一个编码!");
-}
-
-void TFrm_AddCust::focusColumn(const QString &column)
-{
-    if (column.compare(QLatin1String("CustCode"), Qt::CaseInsensitive) == 0)
-        Edit_CustCode->setFocus();
-    else if (column.compare(QLatin1String("CustName"), Qt::CaseInsensitive) == 0)
-        Edit_CustName->setFocus();
 }
 
 } // namespace kesvar::gui

@@ -41,11 +41,8 @@ public:
 protected:
     void resetToDefaults() override;
     void loadRow(const RowSet &rows, int row) override;
-    void save() override;
+    void save(bool asNew) override;
     void afterAdd() override {}
-    QString savedCode() const override;
-    QString duplicateMessage() const override;
-    void focusColumn(const QString &column) override;
 
 private:
     QWidget *buildBody();

@@ -4,12 +4,12 @@
 #include "data/DbError.h"
 #include "grid/DataGrid.h"
 #include "grid/GridTableModel.h"
-#include "masterdata/Dictionaries.h"
 #include "masterdata/FieldValues.h"
 #include "masterdata/MasterDataDialogs.h"
 #include "masterdata/NumberEdit.h"
 #include "masterdata/QuickCode.h"
 #include "masterdata/RecordCursor.h"
+#include "masterdata/SuggestionBoxes.h"
 #include "masterdata/ValidationError.h"
 
 #include <QApplication>
@@ -59,7 +59,7 @@ TFrm_AddGoods::TFrm_AddGoods(Session &session, RecordCursor &cursor, bool addMod
 {
     QWidget *body = buildBody();
     fillSuggestions();
-    build(body, QStringLiteral("钢材资料新增"), QStringLiteral("钢材资料编辑"));
+    build(body, Edit_GoodsCode, QStringLiteral("钢材资料新增"), QStringLiteral("钢材资料编辑"));
     if (addMode)
         loadOpeningStock();
     resize(760, 600);
@@ -80,11 +80,12 @@ QWidget *TFrm_AddGoods::buildBody()
         withSuffix->addWidget(new QLabel(suffix, body));
         grid->addLayout(withSuffix, row, column * 2 + 1);
     };
-    auto combo = [&] {
-        auto *box = new QComboBox(body);
-        box->setEditable(true);
+    auto text = [&] {
+        auto *box = new QLineEdit(body);
+        box->setMaxLength(50);
         return box;
     };
+    auto combo = [&] { return SuggestionBoxes::create(body); };
     auto date = [&] {
         auto *box = new QDateEdit(body);
         box->setCalendarPopup(true);
@@ -92,14 +93,12 @@ QWidget *TFrm_AddGoods::buildBody()
         return box;
     };
 
-    Edit_GoodsCode = new QLineEdit(body);
-    Edit_GoodsCode->setMaxLength(50);
-    Edit_BarCode = new QLineEdit(body);
+    Edit_GoodsCode = text();
+    Edit_BarCode = text();
     Edit_BarCode->setEnabled(false);
     Combo_goodstype = combo();
-    Edit_GoodsName = new QLineEdit(body);
-    Edit_GoodsName->setMaxLength(50);
-    Edit_GoodsUnit = new QLineEdit(body);
+    Edit_GoodsName = text();
+    Edit_GoodsUnit = text();
     Combo_GoodsCz = combo();
     Combo_GoodsCd = combo();
     Edit_Dprice = new NumberEdit(body);
@@ -110,9 +109,10 @@ QWidget *TFrm_AddGoods::buildBody()
     Edit_DownNum = new NumberEdit(body);
     Combo_Unit = combo();
     Edit_Hxl = new NumberEdit(body);
-    Edit_GoodWz = new QLineEdit(body);
+    Edit_GoodWz = text();
     Memo1 = new QPlainTextEdit(body);
     Memo1->setMaximumHeight(60);
+    Memo1->setTabChangesFocus(true);
     CB_Copy = new QCheckBox(QStringLiteral("复制"), body);
 
     place(0, 0, QStringLiteral("编号"), Edit_GoodsCode);
@@ -136,6 +136,9 @@ QWidget *TFrm_AddGoods::buildBody()
     grid->addWidget(Memo1, 6, 1, 1, 5);
     for (int c = 1; c < 6; c += 2)
         grid->setColumnStretch(c, 1);
+    setTabOrder({Edit_GoodsCode, Combo_goodstype, Edit_GoodsName, Edit_GoodsUnit, Combo_GoodsCz, Edit_Dprice, DE_DDate,
+                 Combo_GoodsCd, Edit_Gprice, DE_Gdate, Combo_Unit, Edit_UpNum, Edit_DownNum, Edit_Hxl, Edit_GoodWz,
+                 CB_Copy, Memo1});
 
     auto *explanation = new QLabel(QStringLiteral("说明：【理论换算率】是指钢材的数量单位与重量单位间的换算比率。\n"
                                                   "       按需求表现为：1数量单位=1吨/理论换算值。"),
@@ -154,6 +157,12 @@ QWidget *TFrm_AddGoods::buildBody()
     layout->addWidget(explanation);
     layout->addWidget(DBGridEh1, 1);
 
+    const struct { const char *column; QWidget *box; } boxes[] = {
+        {"GoodsCode", Edit_GoodsCode}, {"GoodsName", Edit_GoodsName}, {"Upnum", Edit_UpNum},
+        {"downnum", Edit_DownNum}, {"Dprice", Edit_Dprice}, {"Gprice", Edit_Gprice}, {"hxl", Edit_Hxl}};
+    for (const auto &b : boxes)
+        bindColumn(QString::fromLatin1(b.column), b.box);
+
     connect(Edit_GoodsName, &QLineEdit::textChanged, this,
             [this](const QString &name) { Edit_BarCode->setText(QuickCode(name)); });
     return body;
@@ -161,18 +170,8 @@ QWidget *TFrm_AddGoods::buildBody()
 
 void TFrm_AddGoods::fillSuggestions()
 {
-    const struct { QComboBox *box; const char *type; } lists[] = {
-        {Combo_goodstype, "gz"}, {Combo_GoodsCz, "cz"}, {Combo_GoodsCd, "cd"}, {Combo_Unit, "unit"}};
-    try {
-        Dictionaries dictionaries(*m_session.db);
-        for (const auto &list : lists) {
-            list.box->clear();
-            list.box->addItems(dictionaries.names(QString::fromLatin1(list.type)));
-            list.box->setEditText(QString());
-        }
-    } catch (const DbError &e) {
-        MasterDataDialogs::inform(this, e.text());
-    }
+    SuggestionBoxes::fill(this, *m_session.db, {{Combo_goodstype, QStringLiteral("gz")}, {Combo_GoodsCz, QStringLiteral("cz")},
+                                                {Combo_GoodsCd, QStringLiteral("cd")}, {Combo_Unit, QStringLiteral("unit")}});
 }
 
 void TFrm_AddGoods::showProduct(const Product &p)
@@ -221,15 +220,13 @@ void TFrm_AddGoods::loadRow(const RowSet &rows, int row)
 void TFrm_AddGoods::loadOpeningStock()
 {
     RowSet rows(kOpeningFields);
-    try {
+    MasterDataDialogs::attempt(this, [&] {
         for (const OpeningStock &o : Products(*m_session.db).openingStock(Edit_GoodsCode->text()))
             rows.appendRow({cell(o.startNum), cell(o.startPrice), cell(o.startWeight), o.depotName, o.cjtype});
         DBGridEh1->setRows(rows);
         if (DBGridEh1->gridKey().isEmpty())
             DBGridEh1->setupGrid(QStringLiteral("DepotStart"));
-    } catch (const DbError &e) {
-        MasterDataDialogs::inform(this, e.text());
-    }
+    });
 }
 
 Product TFrm_AddGoods::collect() const
@@ -274,7 +271,7 @@ QList<OpeningStock> TFrm_AddGoods::collectOpening() const
     return opening;
 }
 
-void TFrm_AddGoods::save()
+void TFrm_AddGoods::save(bool asNew)
 {
     // A cell still being typed in belongs to the save: moving the focus off its editor commits it.
     QWidget *focused = QApplication::focusWidget();
@@ -283,7 +280,7 @@ void TFrm_AddGoods::save()
     const Product product = collect();
     const QList<OpeningStock> opening = collectOpening();
     Products products(*m_session.db);
-    if (AddMode())
+    if (asNew)
         products.add(product, opening);
     else
         products.update(PreviousCode(), product, opening);
@@ -293,26 +290,6 @@ void TFrm_AddGoods::afterAdd()
 {
     resetToDefaults();
     Edit_GoodsCode->setFocus();
-}
-
-QString TFrm_AddGoods::savedCode() const
-{
-    return Edit_GoodsCode->text().trimmed();
-}
-
-QString TFrm_AddGoods::duplicateMessage() const
-{
-    return QStringLiteral("货品编码重复,请换一个货品编码!");
-}
-
-void TFrm_AddGoods::focusColumn(const QString &column)
-{
-    const struct { const char *column; QWidget *box; } boxes[] = {
-        {"GoodsCode", Edit_GoodsCode}, {"GoodsName", Edit_GoodsName}, {"Upnum", Edit_UpNum},
-        {"downnum", Edit_DownNum}, {"Dprice", Edit_Dprice}, {"Gprice", Edit_Gprice}, {"hxl", Edit_Hxl}};
-    for (const auto &b : boxes)
-        if (column.compare(QLatin1String(b.column), Qt::CaseInsensitive) == 0)
-            b.box->setFocus();
 }
 
 } // namespace kesvar::gui

@@ -51,11 +51,8 @@ protected:
     void resetToDefaults() override;
     void prepareNew() override;
     void loadRow(const RowSet &rows, int row) override;
-    void save() override;
+    void save(bool asNew) override;
     void afterAdd() override;
-    QString savedCode() const override;
-    QString duplicateMessage() const override;
-    void focusColumn(const QString &column) override;
 
 private:
     QWidget *buildBody();

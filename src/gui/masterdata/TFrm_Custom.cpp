@@ -12,10 +12,6 @@
 
 namespace kesvar::gui {
 
-namespace {
-TFrm_Custom *g_open = nullptr;
-}
-
 TFrm_Custom::TFrm_Custom(Session &session, const ExternalActions &actions, QWidget *parent)
     : MasterListWindow(session, QStringLiteral("CustCode"), actions, parent)
 {
@@ -42,16 +38,7 @@ TFrm_Custom::TFrm_Custom(Session &session, const ExternalActions &actions, QWidg
     form->addRow(RB_All);
     form->addRow(CB_Flag);
     build(QStringLiteral("往来单位资料"), QStringLiteral("Custom"), form);
-    g_open = this;
 }
-
-TFrm_Custom::~TFrm_Custom()
-{
-    if (g_open == this)
-        g_open = nullptr;
-}
-
-TFrm_Custom *TFrm_Custom::openInstance() { return g_open; }
 
 RowSet TFrm_Custom::defaultRows()
 {

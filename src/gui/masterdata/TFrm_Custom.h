@@ -1,6 +1,7 @@
 #pragma once
 
 #include "masterdata/MasterListWindow.h"
+#include "masterdata/OpenInstance.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -15,9 +16,8 @@ class TFrm_Custom : public MasterListWindow
     Q_OBJECT
 public:
     TFrm_Custom(Session &session, const ExternalActions &actions = {}, QWidget *parent = nullptr);
-    ~TFrm_Custom() override;
 
-    static TFrm_Custom *openInstance();
+    static TFrm_Custom *openInstance() { return OpenInstance<TFrm_Custom>::current(); }
 
     QLineEdit *Edit_Code = nullptr;
     QLineEdit *Edit_BarCode = nullptr;
@@ -37,6 +37,9 @@ protected:
     void removeRecord(const QString &code) override;
     std::unique_ptr<MasterEditor> createEditor(bool addMode) override;
     bool editsWhenEmpty() const override { return true; }
+
+private:
+    OpenInstance<TFrm_Custom> m_openInstance{this};
 };
 
 } // namespace kesvar::gui

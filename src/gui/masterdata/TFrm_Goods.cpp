@@ -1,8 +1,8 @@
 #include "masterdata/TFrm_Goods.h"
 
 #include "app/Session.h"
-#include "masterdata/Dictionaries.h"
 #include "masterdata/Products.h"
+#include "masterdata/SuggestionBoxes.h"
 #include "masterdata/TFrm_AddGoods.h"
 
 #include <QCheckBox>
@@ -12,25 +12,16 @@
 
 namespace kesvar::gui {
 
-namespace {
-TFrm_Goods *g_open = nullptr;
-}
-
 TFrm_Goods::TFrm_Goods(Session &session, const ExternalActions &actions, QWidget *parent)
     : MasterListWindow(session, QStringLiteral("GoodsCode"), actions, parent)
 {
     auto *form = new QFormLayout;
-    auto combo = [this] {
-        auto *box = new QComboBox(this);
-        box->setEditable(true);
-        return box;
-    };
     Edit_Code = new QLineEdit(this);
-    Combo_Type = combo();
+    Combo_Type = SuggestionBoxes::create(this);
     Edit_BarCode = new QLineEdit(this);
     Edit_Unit = new QLineEdit(this);
-    Combo_Cz = combo();
-    Combo_Cd = combo();
+    Combo_Cz = SuggestionBoxes::create(this);
+    Combo_Cd = SuggestionBoxes::create(this);
     Edit_Name = new QLineEdit(this);
     CB_Flag = new QCheckBox(QStringLiteral("停用"), this);
     form->addRow(QStringLiteral("编号"), Edit_Code);
@@ -42,16 +33,7 @@ TFrm_Goods::TFrm_Goods(Session &session, const ExternalActions &actions, QWidget
     form->addRow(QStringLiteral("钢材名称"), Edit_Name);
     form->addRow(CB_Flag);
     build(QStringLiteral("钢材资料"), QStringLiteral("goods"), form);
-    g_open = this;
 }
-
-TFrm_Goods::~TFrm_Goods()
-{
-    if (g_open == this)
-        g_open = nullptr;
-}
-
-TFrm_Goods *TFrm_Goods::openInstance() { return g_open; }
 
 RowSet TFrm_Goods::defaultRows()
 {
@@ -81,13 +63,8 @@ void TFrm_Goods::clearSearchBoxes()
 
 void TFrm_Goods::refillSuggestions()
 {
-    const struct { QComboBox *box; const char *type; } lists[] = {{Combo_Type, "gz"}, {Combo_Cz, "cz"}, {Combo_Cd, "cd"}};
-    Dictionaries dictionaries(*session().db);
-    for (const auto &list : lists) {
-        list.box->clear();
-        list.box->addItems(dictionaries.names(QString::fromLatin1(list.type)));
-        list.box->setEditText(QString());
-    }
+    SuggestionBoxes::fill(this, *session().db, {{Combo_Type, QStringLiteral("gz")}, {Combo_Cz, QStringLiteral("cz")},
+                                                {Combo_Cd, QStringLiteral("cd")}});
 }
 
 void TFrm_Goods::setDisabled(const QString &code, bool disabled)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "masterdata/MasterListWindow.h"
+#include "masterdata/OpenInstance.h"
 
 class QCheckBox;
 class QComboBox;
@@ -14,10 +15,9 @@ class TFrm_Goods : public MasterListWindow
     Q_OBJECT
 public:
     TFrm_Goods(Session &session, const ExternalActions &actions = {}, QWidget *parent = nullptr);
-    ~TFrm_Goods() override;
 
     // The product list that is open, if any (the shared actions' handlers act on it).
-    static TFrm_Goods *openInstance();
+    static TFrm_Goods *openInstance() { return OpenInstance<TFrm_Goods>::current(); }
 
     QLineEdit *Edit_Code = nullptr;
     QComboBox *Combo_Type = nullptr;
@@ -36,6 +36,9 @@ protected:
     void setDisabled(const QString &code, bool disabled) override;
     void removeRecord(const QString &code) override;
     std::unique_ptr<MasterEditor> createEditor(bool addMode) override;
+
+private:
+    OpenInstance<TFrm_Goods> m_openInstance{this};
 };
 
 } // namespace kesvar::gui

@@ -5,10 +5,6 @@
 
 namespace kesvar::gui {
 
-namespace {
-TFrm_Other *g_open = nullptr;
-}
-
 TFrm_Other::TFrm_Other(Session &session, const QString &typeCode, const ExternalActions &actions, QWidget *parent)
     : NameListWindow(actions, parent)
     , m_session(session)
@@ -18,16 +14,7 @@ TFrm_Other::TFrm_Other(Session &session, const QString &typeCode, const External
     if (!caption.isEmpty())
         setWindowTitle(caption);
     build(QString());
-    g_open = this;
 }
-
-TFrm_Other::~TFrm_Other()
-{
-    if (g_open == this)
-        g_open = nullptr;
-}
-
-TFrm_Other *TFrm_Other::openInstance() { return g_open; }
 
 RowSet TFrm_Other::loadRows() { return Dictionaries(*m_session.db).list(m_typeCode); }
 void TFrm_Other::addName(const QString &name) { Dictionaries(*m_session.db).add(m_typeCode, name); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "masterdata/NameListWindow.h"
+#include "masterdata/OpenInstance.h"
 
 namespace kesvar {
 struct Session;
@@ -18,11 +19,10 @@ class TFrm_Other : public NameListWindow
 public:
     TFrm_Other(Session &session, const QString &typeCode, const ExternalActions &actions = {},
                QWidget *parent = nullptr);
-    ~TFrm_Other() override;
 
     QString typeCode() const { return m_typeCode; }
     // The dictionary window that is open, if any.
-    static TFrm_Other *openInstance();
+    static TFrm_Other *openInstance() { return OpenInstance<TFrm_Other>::current(); }
 
 protected:
     RowSet loadRows() override;
@@ -31,6 +31,7 @@ protected:
     void removeRow(int id) override;
 
 private:
+    OpenInstance<TFrm_Other> m_openInstance{this};
     Session &m_session;
     QString m_typeCode;
 };

@@ -3,6 +3,7 @@
 #include "app/Session.h"
 #include "grid/DataGrid.h"
 #include "grid/GridTableModel.h"
+#include "masterdata/Dictionaries.h"
 #include "masterdata/NumberEdit.h"
 #include "masterdata/Partners.h"
 #include "masterdata/Products.h"
@@ -20,6 +21,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QCompleter>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -202,8 +205,23 @@ TEST_F(MasterDataWindows, ProductListSearchesTogglesAndDeletes)
     Products(db()).add(product("R1", "圆钢"), {});
     Products(db()).add(product("R2", "大圆钢"), {});
     Products(db()).add(product("P1", "钢板"), {});
+    Dictionaries(db()).add("gz", "Q235B");
     TFrm_Goods list(session());
     EXPECT_EQ(list.statusBar()->currentMessage(), "当前共有 3 条记录");
+
+    // A suggestion box keeps what was typed even when an entry begins with it, also when the
+    // clerk moves on with Tab while the list of matches is open.
+    list.show();
+    QApplication::setActiveWindow(&list);
+    list.Combo_Type->setFocus();
+    typeInto(list.Combo_Type->lineEdit(), "Q235");
+    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+    QCompleter *completer = list.Combo_Type->completer();
+    QWidget *popup = completer->completionMode() == QCompleter::InlineCompletion ? nullptr : completer->popup();
+    QApplication::sendEvent(popup && popup->isVisible() ? popup : list.Combo_Type->lineEdit(), &tab);
+    EXPECT_EQ(list.Combo_Type->currentText(), "Q235");
+    list.clearConditions();
+    EXPECT_EQ(list.Combo_Type->currentText(), "");
 
     // Printing is offered once something prints the list.
     QAction *print = nullptr;
@@ -276,6 +294,40 @@ TEST_F(MasterDataWindows, PartnerListFiltersByKindAndEditorReportsDuplicates)
     EXPECT_EQ(messages.texts, QStringList{"往来单位编码重复,请换一个编码!"});
 }
 
+TEST_F(MasterDataWindows, PartnerEditorOpenedOnAnEmptyListAddsWhatWasTyped)
+{
+    RecordCursor cursor("CustCode", [this] { return Partners(db()).list(); });
+    cursor.reload();
+    TFrm_AddCust editor(session(), cursor, false);
+    EXPECT_EQ(editor.windowTitle(), "编辑往来单位资料");
+    editor.Edit_CustCode->setText("C1");
+    editor.Edit_CustName->setText("首钢");
+    ASSERT_TRUE(editor.TB_SaveClick()) << messages.texts.join('|').toStdString();
+    EXPECT_TRUE(Partners(db()).find("C1"));
+    EXPECT_EQ(editor.PreviousCode(), "C1");
+
+    // From now on the editor edits the partner it added.
+    editor.Edit_CustName->setText("首钢集团");
+    ASSERT_TRUE(editor.TB_SaveClick()) << messages.texts.join('|').toStdString();
+    EXPECT_EQ(Partners(db()).list().rowCount(), 1);
+    EXPECT_EQ(Partners(db()).find("C1")->custName, "首钢集团");
+}
+
+TEST_F(MasterDataWindows, StoreFailuresAreShownNotThrown)
+{
+    db().exec("ALTER TABLE T_Other RENAME TO T_Other_away");
+    EXPECT_NO_THROW({
+        TFrm_Goods list(session());
+        list.refresh();
+    });
+    EXPECT_NO_THROW({
+        RecordCursor cursor("GoodsCode", [this] { return Products(db()).list(); });
+        TFrm_AddGoods editor(session(), cursor, true);
+    });
+    db().exec("ALTER TABLE T_Other_away RENAME TO T_Other");
+    EXPECT_GE(messages.texts.size(), 3);
+}
+
 TEST_F(MasterDataWindows, WarehouseWindowSavesIntoTheRowEditWasPressedOn)
 {
     TFrm_Depot window(session());
@@ -319,6 +371,20 @@ TEST_F(MasterDataWindows, DictionaryWindowCaptionsAndSharedActions)
 
     TFrm_Other untyped(session(), "");
     EXPECT_TRUE(untyped.list()->rowCount() == 0);
+
+    // Closed while adding, the window hands the shared actions back as it found them.
+    {
+        TFrm_Other units(session(), "unit", {&add, &edit, &remove});
+        units.addRecord();
+        EXPECT_FALSE(edit.isEnabled());
+    }
+    EXPECT_TRUE(add.isEnabled());
+    EXPECT_TRUE(edit.isEnabled());
+    edit.setEnabled(false); // not allowed to this operator
+    {
+        TFrm_Other units(session(), "unit", {&add, &edit, &remove});
+    }
+    EXPECT_FALSE(edit.isEnabled());
 }
 
 TEST_F(MasterDataWindows, CompanyDialogSavesTrimmedTexts)
