@@ -756,7 +756,9 @@ bool TFrm_AddBill::eventFilter(QObject *watched, QEvent *event)
     const auto *key = static_cast<QKeyEvent *>(event);
     const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
     if (watched == m_grid && enter) {
-        // While a cell is edited its editor has the keys; this is Enter on the grid itself.
+        // Enter in a cell editor also reaches the grid; closing that editor moves on by itself.
+        if (m_grid->indexWidget(m_grid->currentIndex()))
+            return QDialog::eventFilter(watched, event);
         if (m_bill.lines.isEmpty())
             BT_SelGoodsClick();
         else

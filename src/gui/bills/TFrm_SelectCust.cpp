@@ -68,6 +68,8 @@ TFrm_SelectCust::TFrm_SelectCust(Session &session, QWidget *parent)
     clearCriteria();
     m_list->setRows(PickerSearch::allPartners(*m_session.db));
     m_list->setupGrid(QStringLiteral("SelectCust"));
+    // Arrows and Enter choose at once; typing the start of a code finds it in the list.
+    m_list->setFocus();
 }
 
 void TFrm_SelectCust::clearCriteria()

@@ -364,3 +364,38 @@ TEST(BillWindowScreenGrab, SampleCompanySalesWindow)
     }
     wait(seconds * 1000);
 }
+
+TEST_F(BillWindowTest, FiguresAreTypedIntoTheCellsByKeyboard)
+{
+    auto window = openWindow(BillTypes::PurchaseReceipt);
+    window->activateWindow();
+    wait(50);
+    window->AddBillExecute();
+    window->pickProducts = [this] { return products({"LW-18"}); };
+    window->BT_SelGoodsClick();
+    DataGrid *grid = window->lineGrid();
+    GridTableModel *model = grid->tableModel();
+    ASSERT_EQ(grid->currentIndex().column(), model->columnOfField("Number"));
+    grid->setFocus();
+    wait(20);
+    // Typing starts the editor on the current cell; the keys then go to whatever has the focus.
+    const auto type = [](const QString &text) {
+        for (const QChar c : text) {
+            QWidget *target = QApplication::focusWidget();
+            ASSERT_TRUE(target);
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(target, &press);
+        }
+    };
+    type(QStringLiteral("12"));
+    keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    wait(50);
+    EXPECT_DOUBLE_EQ(window->currentBill().lines.at(0).number(), 12);
+    EXPECT_EQ(grid->currentIndex().column(), model->columnOfField("weight"));
+    keyClick(grid, Qt::Key_F2);
+    type(QStringLiteral("0.5"));
+    keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    wait(50);
+    EXPECT_DOUBLE_EQ(window->currentBill().lines.at(0).weight(), 0.5);
+    EXPECT_EQ(grid->currentIndex().column(), model->columnOfField("Cjtype"));
+}
