@@ -72,7 +72,7 @@ SheetContent sheet(const RowSet &rows, const QList<GridColumn> &columns, const Q
         for (int column : source) {
             QVariant value = column < 0 ? QVariant() : rows.value(dataRow, column);
             // Dates and yes/no values are written as the grid shows them.
-            if (value.typeId() == QMetaType::QDate || value.typeId() == QMetaType::Bool)
+            if (value.typeId() == QMetaType::Bool || GridFormat::dayOf(value).isValid())
                 value = GridFormat::displayText(value, GridFormat::NoDecimals, dateFormat);
             cells.append(value);
         }

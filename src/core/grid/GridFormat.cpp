@@ -2,9 +2,9 @@
 
 #include "data/Decimal.h"
 
-#include <QDate>
-#include <QDateTime>
 #include "data/Values.h"
+
+#include <QDateTime>
 
 namespace kesvar::GridFormat {
 
@@ -51,16 +51,32 @@ double toNumber(const QVariant &value, bool *ok)
     return number;
 }
 
+QDate dayOf(const QVariant &value)
+{
+    switch (value.typeId()) {
+    case QMetaType::QDate:
+        return value.toDate();
+    case QMetaType::QDateTime:
+        return value.toDateTime().date();
+    case QMetaType::QString: {
+        const QString text = value.toString();
+        if (text.size() != 10 || text.at(4) != QLatin1Char('-') || text.at(7) != QLatin1Char('-'))
+            return {};
+        return QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
+    }
+    default:
+        return {};
+    }
+}
+
 QString displayText(const QVariant &value, int decimals, const QString &dateFormat)
 {
     if (!value.isValid() || value.isNull())
         return {};
     if (value.typeId() == QMetaType::Bool)
         return value.toBool() ? QStringLiteral("是") : QStringLiteral("否");
-    if (value.typeId() == QMetaType::QDate)
-        return value.toDate().toString(dateFormat);
-    if (value.typeId() == QMetaType::QDateTime)
-        return value.toDateTime().date().toString(dateFormat);
+    if (const QDate day = dayOf(value); day.isValid())
+        return day.toString(dateFormat);
     if (decimals != NoDecimals) {
         // SQLite hands some figures back as text; they are formatted like any other number.
         bool ok = false;

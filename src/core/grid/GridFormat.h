@@ -2,6 +2,7 @@
 
 #include "maintenance/Options.h"
 
+#include <QDate>
 #include <QString>
 #include <QVariant>
 
@@ -17,9 +18,13 @@ int decimalsFor(int dotSize, const SoftInfo &options);
 // The display pattern for d decimals: "0", "0.0" … "0.0000000000"; empty outside 0..10.
 QString pattern(int decimals);
 
+// The day a value holds: a date, a date and time, or text written "yyyy-MM-dd" (as SQLite hands
+// dates over); an invalid date for anything else.
+QDate dayOf(const QVariant &value);
+
 // The text a grid cell shows for a value: numbers with the decimals (Decimal::format) when there
-// are any, dates in `dateFormat`, yes/no values as "是"/"否", anything else as its text. An empty
-// value shows nothing.
+// are any, days (dayOf) in `dateFormat` on every engine, yes/no values as "是"/"否", anything else
+// as its text. An empty value shows nothing.
 QString displayText(const QVariant &value, int decimals, const QString &dateFormat = QStringLiteral("yyyy-MM-dd"));
 
 // A value as a double for sums and sorting; text that reads as a number counts, anything else 0.

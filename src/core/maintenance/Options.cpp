@@ -3,6 +3,7 @@
 #include "data/ConfigIni.h"
 #include "data/Database.h"
 #include "data/DbError.h"
+#include "data/Transaction.h"
 
 namespace kesvar {
 
@@ -29,8 +30,16 @@ void Options::save(const SoftInfo &info)
     for (int places : {info.dotPrice, info.dotNum, info.dotMon})
         if (places < 0 || places > 9)
             throw RuleError(QStringLiteral("小数点位数必须在0到9之间!"));
-    m_db.exec(QStringLiteral("UPDATE T_SoftInfo SET SoftName = ?, DotPrice = ?, DotNum = ?, DotMon = ?, Cost = ?"),
-              {info.softName, info.dotPrice, info.dotNum, info.dotMon, info.cost});
+    Transaction tx(m_db);
+    // A lost options row is written again instead of the update silently changing nothing.
+    if (m_db.hasRows(QStringLiteral("SELECT 1 FROM T_SoftInfo")))
+        m_db.exec(QStringLiteral("UPDATE T_SoftInfo SET SoftName = ?, DotPrice = ?, DotNum = ?, DotMon = ?, Cost = ?"),
+                  {info.softName, info.dotPrice, info.dotNum, info.dotMon, info.cost});
+    else
+        m_db.exec(QStringLiteral("INSERT INTO T_SoftInfo (SoftName, Version, DotPrice, DotNum, DotMon, Cost)"
+                                 " VALUES (?, ?, ?, ?, ?, ?)"),
+                  {info.softName, info.version, info.dotPrice, info.dotNum, info.dotMon, info.cost});
+    tx.commit();
 }
 
 const QString WorkstationDateFormat::Default = QStringLiteral("yyyy-MM-dd");

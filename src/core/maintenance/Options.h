@@ -36,8 +36,8 @@ public:
     explicit Options(Database &db) : m_db(db) {}
 
     SoftInfo load() const;
-    // Writes name, decimals and costing method (the version is not edited). Decimals outside 0..9
-    // are refused with a RuleError.
+    // Writes name, decimals and costing method (the version is not edited; it is written only when
+    // the row has to be created again). Decimals outside 0..9 are refused with a RuleError.
     void save(const SoftInfo &info);
 
 private:

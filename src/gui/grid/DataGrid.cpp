@@ -356,7 +356,7 @@ QAction *DataGrid::addFieldChooserAction(const QString &text)
 QString DataGrid::exportGrid()
 {
     QString written;
-    guarded(this, [&] { written = GridExporter::exportGrid(*this, m_session); });
+    guarded(this, [&] { written = GridExporter::exportGrid(*this); });
     return written;
 }
 

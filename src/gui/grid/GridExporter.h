@@ -2,10 +2,6 @@
 
 #include <QString>
 
-namespace kesvar {
-struct Session;
-}
-
 namespace kesvar::gui {
 
 class DataGrid;
@@ -17,9 +13,10 @@ class GridExporter
 public:
     // Returns the file written, empty when nothing was written. Throws RuleError for the two
     // refusals and XlsxWriteError when the file cannot be written.
-    static QString exportGrid(DataGrid &grid, Session &session);
-    // The same once the user has typed `typedName` in the save dialog.
-    static QString exportGridTo(DataGrid &grid, Session &session, const QString &typedName);
+    static QString exportGrid(DataGrid &grid);
+    // The same once the user has typed `typedName` in the save dialog. When the name rule turns it
+    // into the name of an existing file, the user is asked before that file is replaced.
+    static QString exportGridTo(DataGrid &grid, const QString &typedName);
 };
 
 } // namespace kesvar::gui

@@ -3,6 +3,7 @@
 #include "grid/GridFormat.h"
 #include "grid/GridTableModel.h"
 
+#include <QCollator>
 #include <QDate>
 #include <limits>
 #include "data/Values.h"
@@ -24,6 +25,7 @@ void GridSortProxy::setGridModel(GridTableModel *model)
 void GridSortProxy::buildColumns(const QList<Key> &keys)
 {
     m_columns.clear();
+    const QCollator collator(QLocale(QLocale::Chinese, QLocale::China));
     const RowSet &rows = m_model->rows();
     const int count = rows.rowCount();
     for (const Key &key : keys) {
@@ -38,7 +40,7 @@ void GridSortProxy::buildColumns(const QList<Key> &keys)
                 const QVariant v = rows.value(r, source);
                 if (v.isNull())
                     continue;
-                c.numeric = Values::isNumber(v) || v.typeId() == QMetaType::QDate;
+                c.numeric = Values::isNumber(v) || GridFormat::dayOf(v).isValid();
                 break;
             }
         }
@@ -46,15 +48,17 @@ void GridSortProxy::buildColumns(const QList<Key> &keys)
             c.numbers.resize(count, std::numeric_limits<double>::lowest());
             for (int r = 0; source >= 0 && r < count; ++r) {
                 const QVariant v = rows.value(r, source);
-                if (v.typeId() == QMetaType::QDate)
-                    c.numbers[r] = double(v.toDate().toJulianDay());
+                if (const QDate day = GridFormat::dayOf(v); day.isValid())
+                    c.numbers[r] = double(day.toJulianDay());
                 else if (!v.isNull())
                     c.numbers[r] = GridFormat::toNumber(v);
             }
         } else {
-            c.texts.resize(count);
-            for (int r = 0; source >= 0 && r < count; ++r)
-                c.texts[r] = m_model->data(m_model->index(r, key.column), Qt::DisplayRole).toString();
+            // Keys made once per row keep a hundred thousand rows quick to compare.
+            c.texts.reserve(count);
+            for (int r = 0; r < count; ++r)
+                c.texts.push_back(collator.sortKey(
+                    source < 0 ? QString() : m_model->data(m_model->index(r, key.column), Qt::DisplayRole).toString()));
         }
         m_columns.push_back(std::move(c));
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCollatorSortKey>
 #include <QList>
 #include <QSortFilterProxyModel>
 #include <QString>
@@ -11,7 +12,8 @@ class GridTableModel;
 
 // Client-side ordering of a grid's rows by several columns at once, in memory: the rows are not
 // queried again. Without sort columns the rows keep the order in which they were read. Rows edited
-// or added later stay where they are until the next sort.
+// or added later stay where they are until the next sort. Texts are ordered as a Chinese reader
+// expects (Han characters by pinyin), figures and days by value.
 class GridSortProxy : public QSortFilterProxyModel
 {
     Q_OBJECT
@@ -38,7 +40,7 @@ private:
         bool numeric = false;
         bool descending = false;
         std::vector<double> numbers;
-        std::vector<QString> texts;
+        std::vector<QCollatorSortKey> texts;
     };
     void buildColumns(const QList<Key> &keys);
 

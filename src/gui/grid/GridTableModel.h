@@ -32,6 +32,8 @@ public:
     void setColumns(const QList<GridColumn> &columns, const QList<int> &decimals, const QString &dateFormat);
     const QList<GridColumn> &columns() const { return m_columns; }
     int decimals(int column) const { return m_decimals.value(column, -1); }
+    // The format days are shown in (this workstation's date format when the columns were set up).
+    const QString &dateFormat() const { return m_dateFormat; }
     // Model column of a field (compared without regard to letter case), -1 when no column shows it.
     int columnOfField(const QString &field) const;
     // Position of a model column's field in the RowSet, -1 when the rows lack the field.

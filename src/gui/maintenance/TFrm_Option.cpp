@@ -133,8 +133,12 @@ void TFrm_Option::Btn_OkClick()
                                               QStringLiteral("修改成功！需要重启才能生效，是否马上重启？"),
                                               QMessageBox::Yes | QMessageBox::No);
     accept();
-    if (answer == QMessageBox::Yes && m_startProgram())
+    if (answer != QMessageBox::Yes)
+        return;
+    if (m_startProgram())
         emit restartRequested();
+    else // keep this instance rather than leave the user with no program at all
+        QMessageBox::warning(this, QStringLiteral("提示"), QStringLiteral("无法重新启动程序，请手动重新启动。"));
 }
 
 void TFrm_Option::Button1Click()

@@ -95,3 +95,20 @@ TEST_F(DatabaseTest, ListExportTakesTheListGridOrFallsBackToColumnNames)
     EXPECT_EQ(list.columns.at(0).title, QStringLiteral("名称"));
     EXPECT_EQ(GridExport::listRows(db(), GridExport::ListKind::Partners).rows.rowCount(), 0);
 }
+
+TEST_F(DatabaseTest, ExportedPartnerFlagsReadYesOrNoOnEveryEngine)
+{
+    db().exec("INSERT INTO T_Custom (CustCode, CustName, gys, kh, flag) VALUES ('C1', '宝钢', TRUE, FALSE, FALSE)");
+    const GridExport::ListExport list = GridExport::listRows(db(), GridExport::ListKind::Partners);
+    ASSERT_EQ(list.rows.rowCount(), 1);
+    QStringList fields;
+    for (const GridColumn &c : list.columns)
+        fields << c.field.toLower();
+    const qsizetype supplier = fields.indexOf("gys");
+    const qsizetype customer = fields.indexOf("kh");
+    ASSERT_GE(supplier, 0);
+    ASSERT_GE(customer, 0);
+    const QVariantList cells = GridExport::sheet(list.rows, list.columns, SoftInfo()).row(0);
+    EXPECT_EQ(cells.at(supplier), QVariant(QStringLiteral("是")));
+    EXPECT_EQ(cells.at(customer), QVariant(QStringLiteral("否")));
+}

@@ -186,5 +186,10 @@ TEST(GridFormat, DisplayTextFormatsFiguresOnly)
     };
     for (const Case &c : cases)
         EXPECT_EQ(GridFormat::displayText(c.value, c.decimals), c.expected) << c.expected.toStdString();
-    EXPECT_EQ(GridFormat::displayText(QDate(2026, 3, 7), -1, QStringLiteral("dd/MM/yyyy")), QStringLiteral("07/03/2026"));
+    // Days follow this workstation's format whether the engine hands them over as dates or as text.
+    const QString format = QStringLiteral("dd/MM/yyyy");
+    EXPECT_EQ(GridFormat::displayText(QDate(2026, 3, 7), -1, format), QStringLiteral("07/03/2026"));
+    EXPECT_EQ(GridFormat::displayText(QStringLiteral("2026-03-07"), -1, format), QStringLiteral("07/03/2026"));
+    EXPECT_EQ(GridFormat::displayText(QStringLiteral("2026-13-07"), -1, format), QStringLiteral("2026-13-07"));
+    EXPECT_EQ(GridFormat::displayText(QStringLiteral("XC-2026-03"), -1, format), QStringLiteral("XC-2026-03"));
 }

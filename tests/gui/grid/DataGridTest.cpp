@@ -1,6 +1,7 @@
 #include "TestDatabase.h"
 #include "../../core/spreadsheet/XlsxReadBack.h"
 
+#include "app/AppHome.h"
 #include "app/Session.h"
 #include "data/DbError.h"
 #include "grid/GridExporter.h"
@@ -10,8 +11,10 @@
 #include "grid/GridHeaderView.h"
 #include "grid/GridTableModel.h"
 #include "grid/TFrm_FieldShow.h"
+#include "maintenance/Options.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -167,6 +170,34 @@ TEST_F(DataGridTest, FooterCellsStayUnderTheirColumns)
     check();
 }
 
+TEST_F(DataGridTest, WideFooterTotalsBorrowEmptyNeighboursBeforeTheyAreElided)
+{
+    // A narrow summed column first, a text column, then a narrow summed column after it.
+    addColumns("Narrow", {{"Number", "数量", 0, 24, 1, 2}, {"GoodsName", "名称", 1, 120}, {"Money", "金额", 2, 30, 1, 3}});
+    RowSet rows({"GoodsName", "Number", "Money"});
+    rows.appendRow({"圆钢", 1234567.5, 98765432.25});
+    DataGrid grid(m_session);
+    grid.resize(400, 200);
+    grid.setRows(rows);
+    grid.setupGrid("Narrow");
+    grid.show();
+    QApplication::processEvents();
+    const GridFooter *footer = grid.footer();
+
+    const QRect money = footer->textRect(2);
+    EXPECT_LT(money.left(), footer->cellRect(2).left());
+    EXPECT_GE(money.left(), footer->cellRect(1).left());
+    EXPECT_EQ(money.right(), footer->cellRect(2).right());
+    EXPECT_EQ(footer->shownText(2), QStringLiteral("98765432.25"));
+    EXPECT_EQ(grid.columnWidth(2), 30);
+
+    // Nothing to borrow at the left edge: the total is elided, not cut.
+    EXPECT_EQ(footer->textRect(0), footer->cellRect(0));
+    EXPECT_NE(footer->shownText(0), grid.tableModel()->footerText(0));
+    EXPECT_TRUE(footer->shownText(0).isEmpty() || footer->shownText(0).endsWith(QChar(0x2026)));
+    EXPECT_TRUE(footer->textRect(1).isEmpty());
+}
+
 TEST_F(DataGridTest, TitleClicksToggleAndAddSortMarksAndStoreTheLast)
 {
     addLineColumns(1);
@@ -210,6 +241,30 @@ TEST_F(DataGridTest, TitleClicksToggleAndAddSortMarksAndStoreTheLast)
     reopened.setupGrid("Lines'Key");
     EXPECT_EQ(static_cast<GridHeaderView *>(reopened.horizontalHeader())->sortMark(0), SortMark::Down);
     EXPECT_EQ(columnTexts(reopened, 0), (QStringList{"圆钢", "角钢", "扁钢"}));
+
+    // Names sort by pinyin (bian, jiao, yuan), not by code point.
+    reopened.applySortMarks({{"GoodsName", SortMark::Down}});
+    EXPECT_EQ(columnTexts(reopened, 0), (QStringList{"扁钢", "角钢", "圆钢"}));
+}
+
+TEST_F(DataGridTest, DaysShowInTheWorkstationFormatAndSortByDay)
+{
+    QTemporaryDir dir;
+    AppHome home(dir.path());
+    WorkstationDateFormat::save(home.config(), QStringLiteral("dd.MM.yyyy"));
+    m_session.home = &home;
+    addColumns("Days", {{"AddDate", "日期", 0}, {"BillCode", "单号", 1}});
+    RowSet rows({"AddDate", "BillCode"});
+    rows.appendRow({QStringLiteral("2026-02-01"), "B"}); // SQLite hands days over as text
+    rows.appendRow({QStringLiteral("2025-12-31"), "A"});
+    rows.appendRow({QDate(2026, 1, 15), "C"});
+    DataGrid grid(m_session);
+    grid.setRows(rows);
+    grid.setupGrid("Days");
+    EXPECT_EQ(columnTexts(grid, 0), (QStringList{"01.02.2026", "31.12.2025", "15.01.2026"}));
+    grid.applySortMarks({{"AddDate", SortMark::Down}});
+    EXPECT_EQ(columnTexts(grid, 1), (QStringList{"A", "C", "B"}));
+    m_session.home = nullptr;
 }
 
 TEST_F(DataGridTest, SavedLayoutKeepsTheMovedColumnFirst)
@@ -357,7 +412,7 @@ TEST_F(DataGridTest, ExportWritesWhatTheGridShows)
     QTemporaryDir dir;
     auto refusal = [&] {
         try {
-            GridExporter::exportGridTo(grid, m_session, dir.filePath("x"));
+            GridExporter::exportGridTo(grid, dir.filePath("x"));
         } catch (const RuleError &e) {
             return e.message();
         }
@@ -378,7 +433,7 @@ TEST_F(DataGridTest, ExportWritesWhatTheGridShows)
             box->button(QMessageBox::No)->click();
         }
     });
-    const QString written = GridExporter::exportGridTo(grid, m_session, dir.filePath("行情 "));
+    const QString written = GridExporter::exportGridTo(grid, dir.filePath("行情 "));
     EXPECT_EQ(written, dir.filePath("行情.xlsx"));
     EXPECT_TRUE(question.contains(written));
 
@@ -394,4 +449,38 @@ TEST_F(DataGridTest, ExportWritesWhatTheGridShows)
     EXPECT_EQ(sheet.text("C5"), QStringLiteral("9.5"));
     EXPECT_EQ(sheet.cells.value("C5").format, QStringLiteral("0.000"));
     EXPECT_EQ(sheet.rowCount(), 5);
+}
+
+TEST_F(DataGridTest, ExportAsksBeforeReplacingTheWorkbookTheNameRuleLeadsTo)
+{
+    addLineColumns();
+    DataGrid grid(m_session);
+    grid.setupGrid("Lines'Key");
+    grid.setRows(lines());
+    QTemporaryDir dir;
+    const QString existing = dir.filePath("月报.xlsx");
+    for (const bool replace : {false, true}) {
+        {
+            QFile file(existing);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write("keep");
+        }
+        QStringList asked;
+        QTimer answers;
+        QObject::connect(&answers, &QTimer::timeout, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible())
+                return;
+            asked << box->text();
+            box->button(asked.size() == 1 && replace ? QMessageBox::Yes : QMessageBox::No)->click();
+        });
+        answers.start(10);
+        const QString written = GridExporter::exportGridTo(grid, dir.filePath("月报"));
+        answers.stop();
+        ASSERT_FALSE(asked.isEmpty());
+        EXPECT_TRUE(asked.first().contains(QStringLiteral("已存在"))) << asked.first().toStdString();
+        EXPECT_EQ(written, replace ? existing : QString());
+        EXPECT_EQ(kesvar::test::readXlsx(existing).valid, replace);
+        EXPECT_EQ(asked.size(), replace ? 2 : 1); // the open-file question only after writing
+    }
 }

@@ -115,15 +115,32 @@ TEST_F(OptionDialogTest, OkStoresEverythingAndAppliesOnlyTheDecimalsAtOnce)
 
 TEST_F(OptionDialogTest, YesStartsTheProgramAgainAndAsksToClose)
 {
-    TFrm_Option dialog(m_session);
-    bool restart = false;
-    int starts = 0;
-    QObject::connect(&dialog, &TFrm_Option::restartRequested, [&] { restart = true; });
-    dialog.setRestartStarter([&] { return ++starts > 0; });
-    answerNextQuestion(QMessageBox::Yes);
-    button(dialog, QStringLiteral("确定"))->click();
-    EXPECT_EQ(starts, 1);
-    EXPECT_TRUE(restart);
+    for (const bool startable : {true, false}) {
+        TFrm_Option dialog(m_session);
+        bool restart = false;
+        int starts = 0;
+        QString afterwards;
+        QObject::connect(&dialog, &TFrm_Option::restartRequested, [&] { restart = true; });
+        dialog.setRestartStarter([&] { return ++starts > 0 && startable; });
+        // Yes to the restart question; a start that failed is reported and this instance stays.
+        QTimer answers;
+        QObject::connect(&answers, &QTimer::timeout, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible())
+                return;
+            if (box->text() == QStringLiteral("修改成功！需要重启才能生效，是否马上重启？")) {
+                box->button(QMessageBox::Yes)->click();
+            } else {
+                afterwards = box->text();
+                box->close();
+            }
+        });
+        answers.start(10);
+        button(dialog, QStringLiteral("确定"))->click();
+        EXPECT_EQ(starts, 1);
+        EXPECT_EQ(restart, startable);
+        EXPECT_EQ(afterwards.isEmpty(), startable) << afterwards.toStdString();
+    }
 }
 
 TEST_F(OptionDialogTest, DateFormatIsAWorkstationSettingAndCloseWritesNothing)
