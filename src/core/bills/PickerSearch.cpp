@@ -35,6 +35,11 @@ public:
         m_params << text;
     }
     void literal(const QString &condition) { m_parts << condition; }
+    // Discontinued rows only, or current ones (a flag never set counts as current).
+    void discontinued(bool disabled)
+    {
+        literal(disabled ? QStringLiteral("flag = TRUE") : QStringLiteral("(flag = FALSE OR flag IS NULL)"));
+    }
     RowSet select(const QString &table, const QString &orderBy) const
     {
         const QStringList names = columnNames(table);
@@ -61,7 +66,7 @@ RowSet products(const Database &db, const ProductCriteria &c)
     where.equals(QStringLiteral("goodscz"), c.material);
     where.equals(QStringLiteral("goodscd"), c.origin);
     where.contains(QStringLiteral("GoodsName"), c.name);
-    where.literal(c.disabled ? QStringLiteral("flag = TRUE") : QStringLiteral("(flag = FALSE OR flag IS NULL)"));
+    where.discontinued(c.disabled);
     return where.select(QStringLiteral("T_Goods"), QStringLiteral("GoodsID DESC"));
 }
 
@@ -84,7 +89,7 @@ RowSet partners(const Database &db, const PartnerCriteria &c)
     case PartnerKind::SuppliersOrCustomers: where.literal(QStringLiteral("(gys = TRUE OR kh = TRUE)")); break;
     case PartnerKind::Any: break;
     }
-    where.literal(c.disabled ? QStringLiteral("flag = TRUE") : QStringLiteral("(flag = FALSE OR flag IS NULL)"));
+    where.discontinued(c.disabled);
     return where.select(QStringLiteral("T_Custom"), QStringLiteral("CustCode"));
 }
 

@@ -155,6 +155,9 @@ bool TFrm_AddBill::commandAllowed(QAction *shared, int authorityRow) const
 void TFrm_AddBill::buildLayout()
 {
     resize(902, 496);
+    // The designed size cuts the last line columns off; the clerk may enlarge the window.
+    setWindowFlag(Qt::WindowMaximizeButtonHint, true);
+    setSizeGripEnabled(true);
     auto *toolbar = new QToolBar;
     m_tbAdd = addToolButton(QStringLiteral("添加"), kAddRow, &m_shared.addBill, &TFrm_AddBill::AddBillExecute);
     m_tbEdit = addToolButton(QStringLiteral("编辑"), kEditRow, &m_shared.editBill, &TFrm_AddBill::EditBillExecute);
@@ -190,6 +193,7 @@ void TFrm_AddBill::buildLayout()
     m_date->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     m_billCode = new QLineEdit;
     m_billCode->setReadOnly(true);
+    m_billCode->setFocusPolicy(Qt::ClickFocus); // not a stop for Tab and Enter
     m_billCode->setFrame(false);
     m_billCode->setStyleSheet(QStringLiteral("color: blue;"));
     m_billCode->setMinimumWidth(m_billCode->fontMetrics().horizontalAdvance(QStringLiteral("XC-2026-12-11-0000")) + 16);
@@ -197,7 +201,7 @@ void TFrm_AddBill::buildLayout()
     m_custName = new QLineEdit;
     QAction *partnerButton = m_custName->addAction(style()->standardIcon(QStyle::SP_FileDialogContentsView),
                                                    QLineEdit::TrailingPosition);
-    partnerButton->setToolTip(QStringLiteral("往来单位资料选择"));
+    partnerButton->setToolTip(QStringLiteral("往来单位资料选择 (F4)"));
     connect(partnerButton, &QAction::triggered, this, &TFrm_AddBill::Edit_CustNameButtonClick);
     const QStringList warehouses = PickerSearch::warehouses(db);
     m_other = editableCombo(warehouses);
@@ -232,6 +236,15 @@ void TFrm_AddBill::buildLayout()
     header->addWidget(new QLabel(QStringLiteral("备注")), 2, 4);
     header->addWidget(m_memo, 2, 5);
     header->setColumnStretch(5, 2);
+    for (QWidget *field : std::initializer_list<QWidget *>{m_date, m_custName, m_other, m_depot, m_oldCode, m_user,
+                                                           m_fptype, m_ystype, m_memo}) {
+        field->installEventFilter(this);
+        m_headerFields.insert(field);
+        if (auto *combo = qobject_cast<QComboBox *>(field)) {
+            combo->lineEdit()->installEventFilter(this);
+            m_headerFields.insert(combo->lineEdit());
+        }
+    }
 
     m_selGoods = new QPushButton(QStringLiteral("选择钢材"));
     m_delGoods = new QPushButton(QStringLiteral("删除明细"));
@@ -473,11 +486,13 @@ void TFrm_AddBill::AddBillExecute()
 {
     if (m_state != State::Browse)
         return;
+    // Numbered before anything changes, so a refusal (a full day) leaves the shown bill as it was.
+    const QString code = BillNumbering::NewBillCode(*m_session.db, m_numberPrefix, QDate::currentDate());
     m_returnCode = m_billCode->text();
     m_isEditing = true;
     m_isNewBill = true;
     ClearHeader();
-    m_billCode->setText(BillNumbering::NewBillCode(*m_session.db, m_numberPrefix, m_date->date()));
+    m_billCode->setText(code);
     const QString salesperson = m_user->currentText();
     const QString destination = m_other->currentText();
     m_bill = Bill();
@@ -565,48 +580,28 @@ void TFrm_AddBill::DelBillExecute()
     inform(BillActions::DeletedMessage);
 }
 
-void TFrm_AddBill::CheckBillExecute()
-{
-    const QString code = m_billCode->text();
-    try {
-        if (code.isEmpty() || !actions().canApprove(code))
-            return;
-    } catch (const RuleError &e) {
-        inform(e.message());
-        return;
-    }
-    if (askYesNo(BillActions::ApproveQuestion)) {
-        actions().setApproved(code, true);
-        m_bill.header.approved = true;
-        m_status->setText(QStringLiteral("已审核"));
-        m_tbEdit->setEnabled(false);
-    } else {
-        m_status->setText(QStringLiteral("未审核"));
-        m_tbEdit->setEnabled(m_state == State::Browse);
-    }
-    m_isEditing = false;
-}
+void TFrm_AddBill::CheckBillExecute() { changeApproval(true); }
 
-void TFrm_AddBill::UnCheckBillExecute()
+void TFrm_AddBill::UnCheckBillExecute() { changeApproval(false); }
+
+void TFrm_AddBill::changeApproval(bool approve)
 {
     const QString code = m_billCode->text();
     try {
-        if (code.isEmpty() || !actions().canUnapprove(code))
+        if (code.isEmpty() || !(approve ? actions().canApprove(code) : actions().canUnapprove(code)))
             return;
     } catch (const RuleError &e) {
         inform(e.message());
         return;
     }
-    if (askYesNo(BillActions::UnapproveQuestion)) {
-        actions().setApproved(code, false);
-        m_bill.header.approved = false;
-        m_status->setText(QStringLiteral("未审核"));
-        m_tbEdit->setEnabled(m_state == State::Browse);
-    } else {
-        m_status->setText(QStringLiteral("已审核"));
-        m_tbEdit->setEnabled(false);
+    const bool confirmed = askYesNo(approve ? BillActions::ApproveQuestion : BillActions::UnapproveQuestion);
+    if (confirmed) {
+        actions().setApproved(code, approve);
+        m_bill.header.approved = approve;
     }
-    m_isEditing = true;
+    // Declining shows the status the bill keeps.
+    setApprovalShown(confirmed == approve);
+    m_isEditing = !approve;
 }
 
 // A press at the oldest bill stays on it; the press after that disables the button (and likewise
@@ -683,7 +678,8 @@ void TFrm_AddBill::BT_SelGoodsClick()
 
 void TFrm_AddBill::addProducts(const QList<BillProduct> &products)
 {
-    const QString partner = isTransfer() ? QString() : m_custName->text();
+    // Keyed as the save remembers it: the trimmed partner, none for a transfer.
+    const QString partner = isTransfer() ? QString() : m_custName->text().trimmed();
     for (const BillProduct &product : products)
         m_bill.lines.append(BillLineFactory::newLine(*m_session.db, product, m_billTypeName, partner));
     refreshLines();
@@ -703,22 +699,16 @@ void TFrm_AddBill::BT_DelGoodsClick()
     refreshLines();
 }
 
-void TFrm_AddBill::Bt_weightClick()
-{
-    const int row = m_grid->currentSourceRow();
-    if (m_state == State::Browse || row < 0 || row >= m_bill.lines.size())
-        return;
-    if (const auto message = m_bill.lines[row].applyTheoreticalWeight())
-        inform(*message);
-    refreshLine(row);
-}
+void TFrm_AddBill::Bt_weightClick() { convertCurrentLine(&BillLine::applyTheoreticalWeight); }
 
-void TFrm_AddBill::Bt_NumberClick()
+void TFrm_AddBill::Bt_NumberClick() { convertCurrentLine(&BillLine::applyTheoreticalCount); }
+
+void TFrm_AddBill::convertCurrentLine(std::optional<QString> (BillLine::*conversion)())
 {
     const int row = m_grid->currentSourceRow();
     if (m_state == State::Browse || row < 0 || row >= m_bill.lines.size())
         return;
-    if (const auto message = m_bill.lines[row].applyTheoreticalCount())
+    if (const auto message = (m_bill.lines[row].*conversion)())
         inform(*message);
     refreshLine(row);
 }
@@ -761,16 +751,31 @@ void TFrm_AddBill::moveToNextCell()
 
 bool TFrm_AddBill::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_grid && event->type() == QEvent::KeyPress && m_state != State::Browse) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
-            // While a cell is edited its editor has the keys; this is Enter on the grid itself.
-            if (m_bill.lines.isEmpty())
-                BT_SelGoodsClick();
-            else
-                moveToNextCell();
-            return true;
-        }
+    if (event->type() != QEvent::KeyPress || m_state == State::Browse)
+        return QDialog::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (watched == m_grid && enter) {
+        // Enter in a cell editor also reaches the grid; closing that editor moves on by itself.
+        if (m_grid->indexWidget(m_grid->currentIndex()))
+            return QDialog::eventFilter(watched, event);
+        if (m_bill.lines.isEmpty())
+            BT_SelGoodsClick();
+        else
+            moveToNextCell();
+        return true;
+    }
+    if (watched == m_custName && key->key() == Qt::Key_F4) {
+        Edit_CustNameButtonClick();
+        return true;
+    }
+    // Enter in a header field goes on to the next one, and from the remark into the lines.
+    if (enter && m_headerFields.contains(watched)) {
+        if (watched == m_memo)
+            m_grid->setFocus();
+        else
+            focusNextChild();
+        return true;
     }
     return QDialog::eventFilter(watched, event);
 }

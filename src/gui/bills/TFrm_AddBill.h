@@ -7,6 +7,7 @@
 #include "bills/BillCommandActions.h"
 
 #include <QDialog>
+#include <QSet>
 #include <functional>
 #include <memory>
 
@@ -101,6 +102,10 @@ private:
     void addProducts(const QList<BillProduct> &products);
     void moveToNextCell();
     void setApprovalShown(bool approved);
+    // Approve (true) or unapprove the shown bill: the stored flag's check, the question, the write.
+    void changeApproval(bool approve);
+    // 理论计重 / 理论计量 on the current line.
+    void convertCurrentLine(std::optional<QString> (BillLine::*conversion)());
     bool commandAllowed(QAction *shared, int authorityRow) const;
     BillActions actions() const;
     bool isTransfer() const;
@@ -136,6 +141,7 @@ private:
     QComboBox *m_fptype;
     QComboBox *m_ystype;
     QLineEdit *m_memo;
+    QSet<QObject *> m_headerFields; // Enter moves on from these
     QLineEdit *m_maker;
     QLabel *m_status;
     QCheckBox *m_yfkuan;

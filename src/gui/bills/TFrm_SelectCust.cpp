@@ -7,11 +7,11 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGridLayout>
+#include <QAction>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -19,19 +19,14 @@
 namespace kesvar::gui {
 
 TFrm_SelectCust::TFrm_SelectCust(Session &session, QWidget *parent)
-    : QDialog(parent)
-    , m_session(session)
+    : PickerDialog(session, QStringLiteral("往来单位资料选择"), parent)
 {
-    setWindowTitle(QStringLiteral("往来单位资料选择"));
     resize(820, 520);
-    auto *toolbar = new QToolBar;
-    toolbar->addAction(QStringLiteral("选择"), this, &TFrm_SelectCust::ReturnChosenPartner);
-    toolbar->addAction(QStringLiteral("查找"), this, [this] { m_criteria->setVisible(!m_criteria->isVisible()); });
-    toolbar->addAction(QStringLiteral("刷新"), this, &TFrm_SelectCust::refresh);
-    toolbar->addAction(QStringLiteral("退出"), this, &QDialog::reject);
+    auto *choose = new QAction(QStringLiteral("选择"), this);
+    connect(choose, &QAction::triggered, this, &TFrm_SelectCust::ReturnChosenPartner);
+    toolbar()->insertAction(toolbar()->actions().value(0), choose);
 
-    m_criteria = new QGroupBox(QStringLiteral("查找条件面板"));
-    auto *form = new QGridLayout(m_criteria);
+    QGridLayout *form = criteriaLayout();
     m_code = new QLineEdit;
     m_quickCode = new QLineEdit;
     m_name = new QLineEdit;
@@ -57,14 +52,7 @@ TFrm_SelectCust::TFrm_SelectCust(Session &session, QWidget *parent)
     form->addWidget(m_suppliers, 2, 0, 1, 2);
     form->addWidget(m_customers, 2, 2, 1, 2);
     form->addWidget(m_both, 2, 4, 1, 2);
-    auto *clear = new QPushButton(QStringLiteral("清空条件"));
-    auto *run = new QPushButton(QStringLiteral("执行查询"));
-    clear->setAutoDefault(false);
-    run->setAutoDefault(false);
-    connect(clear, &QPushButton::clicked, this, &TFrm_SelectCust::clearCriteria);
-    connect(run, &QPushButton::clicked, this, &TFrm_SelectCust::search);
-    form->addWidget(clear, 3, 4);
-    form->addWidget(run, 3, 5);
+    placeCriteriaButtons(3, 4);
 
     m_list = new DataGrid(session, this);
     m_list->addSaveLayoutAction();
@@ -72,14 +60,16 @@ TFrm_SelectCust::TFrm_SelectCust(Session &session, QWidget *parent)
     connect(m_list, &QAbstractItemView::doubleClicked, this, &TFrm_SelectCust::ReturnChosenPartner);
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(toolbar);
-    layout->addWidget(m_criteria);
+    layout->addWidget(toolbar());
+    layout->addWidget(criteriaPanel());
     layout->addWidget(new QLabel(QStringLiteral("往来单位资料列表")));
     layout->addWidget(m_list, 1);
 
     clearCriteria();
     m_list->setRows(PickerSearch::allPartners(*m_session.db));
     m_list->setupGrid(QStringLiteral("SelectCust"));
+    // Arrows and Enter choose at once; typing the start of a code finds it in the list.
+    m_list->setFocus();
 }
 
 void TFrm_SelectCust::clearCriteria()
@@ -107,9 +97,7 @@ void TFrm_SelectCust::search()
              : m_both->isChecked()      ? PickerSearch::PartnerKind::SuppliersOrCustomers
                                         : PickerSearch::PartnerKind::Any;
     c.disabled = m_disabled->isChecked();
-    m_list->setRows(PickerSearch::partners(*m_session.db, c));
-    if (m_list->model()->rowCount() > 0)
-        m_list->setCurrentIndex(m_list->model()->index(0, 0));
+    showFound(m_list, PickerSearch::partners(*m_session.db, c));
 }
 
 void TFrm_SelectCust::ReturnChosenPartner()

@@ -1,11 +1,10 @@
 #pragma once
 
-#include <QDialog>
+#include "bills/PickerDialog.h"
 
 class QCheckBox;
 class QLineEdit;
 class QRadioButton;
-class QWidget;
 
 namespace kesvar {
 struct Session;
@@ -17,7 +16,7 @@ class DataGrid;
 
 // 往来单位资料选择: search the partners and hand the chosen name back ("选择", a double click or Enter
 // accepts; the opener puts chosenName() into its partner field).
-class TFrm_SelectCust : public QDialog
+class TFrm_SelectCust : public PickerDialog
 {
     Q_OBJECT
 public:
@@ -27,17 +26,15 @@ public:
     DataGrid *list() const { return m_list; }
 
 public slots:
-    void search();
-    void refresh();
-    void clearCriteria();
+    void search() override;
+    void refresh() override;
+    void clearCriteria() override;
     void ReturnChosenPartner();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    Session &m_session;
-    QWidget *m_criteria;
     QLineEdit *m_code, *m_quickCode, *m_name, *m_tel, *m_contact;
     QCheckBox *m_disabled;
     QRadioButton *m_suppliers, *m_customers, *m_both;

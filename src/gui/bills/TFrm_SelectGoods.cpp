@@ -32,20 +32,12 @@ QComboBox *suggestionCombo()
 } // namespace
 
 TFrm_SelectGoods::TFrm_SelectGoods(Session &session, QWidget *parent)
-    : QDialog(parent)
-    , m_session(session)
+    : PickerDialog(session, QStringLiteral("钢材资料选择"), parent)
 {
-    setWindowTitle(QStringLiteral("钢材资料选择"));
     resize(900, 600);
     inform = [this](const QString &message) { QMessageBox::information(this, QStringLiteral("警告"), message); };
 
-    auto *toolbar = new QToolBar;
-    toolbar->addAction(QStringLiteral("查找"), this, [this] { m_criteria->setVisible(!m_criteria->isVisible()); });
-    toolbar->addAction(QStringLiteral("刷新"), this, &TFrm_SelectGoods::refresh);
-    toolbar->addAction(QStringLiteral("退出"), this, &QDialog::reject);
-
-    m_criteria = new QGroupBox(QStringLiteral("查找条件面板"));
-    auto *form = new QGridLayout(m_criteria);
+    QGridLayout *form = criteriaLayout();
     m_code = new QLineEdit;
     m_quickCode = new QLineEdit;
     m_name = new QLineEdit;
@@ -65,12 +57,7 @@ TFrm_SelectGoods::TFrm_SelectGoods(Session &session, QWidget *parent)
         ++i;
     }
     form->addWidget(m_disabled, 1, 7);
-    auto *clear = new QPushButton(QStringLiteral("清空条件"));
-    auto *run = new QPushButton(QStringLiteral("执行查询"));
-    connect(clear, &QPushButton::clicked, this, &TFrm_SelectGoods::clearCriteria);
-    connect(run, &QPushButton::clicked, this, &TFrm_SelectGoods::search);
-    form->addWidget(clear, 2, 6);
-    form->addWidget(run, 2, 7);
+    placeCriteriaButtons(2, 6);
 
     // Searching as the user types, once a short pause shows the word is complete.
     m_typing = new QTimer(this);
@@ -102,19 +89,22 @@ TFrm_SelectGoods::TFrm_SelectGoods(Session &session, QWidget *parent)
     auto *add = new QPushButton(QStringLiteral("增加选择"));
     auto *remove = new QPushButton(QStringLiteral("减少选择"));
     auto *toBill = new QPushButton(QStringLiteral("添加到单据"));
-    for (QPushButton *b : {clear, run, add, remove, toBill})
+    for (QPushButton *b : {add, remove, toBill})
         b->setAutoDefault(false);
     connect(add, &QPushButton::clicked, this, &TFrm_SelectGoods::addCurrentToSelection);
     connect(remove, &QPushButton::clicked, this, &TFrm_SelectGoods::removeFromSelection);
     connect(toBill, &QPushButton::clicked, this, &TFrm_SelectGoods::addToBill);
+    // Enter collects products; Ctrl+Enter hands them to the bill without leaving the keyboard.
+    toBill->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Return));
+    toBill->setToolTip(QStringLiteral("Ctrl+Enter"));
     buttons->addWidget(add);
     buttons->addWidget(remove);
     buttons->addStretch();
     buttons->addWidget(toBill);
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(toolbar);
-    layout->addWidget(m_criteria);
+    layout->addWidget(toolbar());
+    layout->addWidget(criteriaPanel());
     layout->addWidget(new QLabel(QStringLiteral("可选钢材")));
     layout->addWidget(m_available, 3);
     layout->addLayout(buttons);
@@ -158,9 +148,7 @@ void TFrm_SelectGoods::search()
     c.material = m_material->currentText();
     c.origin = m_origin->currentText();
     c.disabled = m_disabled->isChecked();
-    m_available->setRows(PickerSearch::products(*m_session.db, c));
-    if (m_available->model()->rowCount() > 0)
-        m_available->setCurrentIndex(m_available->model()->index(0, 0));
+    showFound(m_available, PickerSearch::products(*m_session.db, c));
 }
 
 void TFrm_SelectGoods::addCurrentToSelection()
@@ -225,6 +213,9 @@ bool TFrm_SelectGoods::eventFilter(QObject *watched, QEvent *event)
                 search();
             }
             addCurrentToSelection();
+            // The next word typed looks for the next product.
+            if (auto *box = qobject_cast<QLineEdit *>(watched))
+                box->selectAll();
             return true;
         }
         // Up and down in a search box move through the found products.

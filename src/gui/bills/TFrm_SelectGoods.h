@@ -3,13 +3,14 @@
 #include "bills/BillProduct.h"
 #include "data/RowSet.h"
 
-#include <QDialog>
+#include "bills/PickerDialog.h"
+
+#include <functional>
 
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QTimer;
-class QWidget;
 
 namespace kesvar {
 struct Session;
@@ -21,7 +22,7 @@ class DataGrid;
 
 // 钢材资料选择: search the products, collect a selection, hand it to the bill ("添加到单据" accepts).
 // Typing in the name, code or quick-code box searches at once; Enter adds the highlighted product.
-class TFrm_SelectGoods : public QDialog
+class TFrm_SelectGoods : public PickerDialog
 {
     Q_OBJECT
 public:
@@ -36,9 +37,9 @@ public:
     std::function<void(const QString &message)> inform;
 
 public slots:
-    void search();
-    void refresh();
-    void clearCriteria();
+    void search() override;
+    void refresh() override;
+    void clearCriteria() override;
     void addCurrentToSelection();
     void removeFromSelection();
     void addToBill();
@@ -49,8 +50,6 @@ protected:
 private:
     void showSelection();
 
-    Session &m_session;
-    QWidget *m_criteria;
     QLineEdit *m_code, *m_quickCode, *m_name, *m_spec;
     QComboBox *m_grade, *m_material, *m_origin;
     QCheckBox *m_disabled;

@@ -262,16 +262,53 @@ TEST_F(BillWindowTest, HeaderChecksTheoreticalWeightAndClosing)
     EXPECT_FALSE(window->isVisible());
 }
 
-TEST_F(BillWindowTest, TransferLayout)
+TEST_F(BillWindowTest, TransferAndStockTakeLayouts)
 {
-    auto window = openWindow(BillTypes::Transfer);
-    QStringList labels;
-    for (QLabel *label : window->findChildren<QLabel *>())
-        if (label->isVisibleTo(window.get()))
-            labels << label->text();
-    EXPECT_TRUE(labels.contains(QStringLiteral("调出仓")));
-    EXPECT_TRUE(labels.contains(QStringLiteral("调入仓")));
-    EXPECT_FALSE(labels.contains(QStringLiteral("往来单位")));
+    const auto visibleLabels = [](QWidget &window) {
+        QStringList labels;
+        for (QLabel *label : window.findChildren<QLabel *>())
+            if (label->isVisibleTo(&window))
+                labels << label->text();
+        return labels;
+    };
+    {
+        auto window = openWindow(BillTypes::Transfer);
+        const QStringList labels = visibleLabels(*window);
+        EXPECT_TRUE(labels.contains(QStringLiteral("调出仓")));
+        EXPECT_TRUE(labels.contains(QStringLiteral("调入仓")));
+        EXPECT_FALSE(labels.contains(QStringLiteral("往来单位")));
+        EXPECT_TRUE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+
+        // The destination is the warehouse list that stands in for the partner field.
+        window->AddBillExecute();
+        chooseWarehouse(*window);
+        window->SaveBillExecute();
+        EXPECT_EQ(m_messages.last(), QStringLiteral("调出仓和调入仓不能相同！"));
+        QList<QComboBox *> warehouseLists;
+        for (QComboBox *combo : window->findChildren<QComboBox *>())
+            if (combo->count() == 2 && combo->isVisibleTo(window.get()))
+                warehouseLists << combo;
+        ASSERT_EQ(warehouseLists.size(), 2);
+        warehouseLists.first()->setCurrentText(QStringLiteral("二号库")); // created first: the destination
+        window->SaveBillExecute();
+        ASSERT_EQ(window->state(), TFrm_AddBill::State::Browse) << m_messages.join(';').toStdString();
+        const std::optional<Bill> stored = BillStore(*m_db).load(window->shownBillCode());
+        ASSERT_TRUE(stored);
+        EXPECT_EQ(stored->header.depotName, QStringLiteral("一号库"));
+        EXPECT_EQ(stored->header.custName, QStringLiteral("二号库"));
+        EXPECT_TRUE(stored->header.diaobo);
+    }
+    {
+        // A type without the partner field hides it and saves without a partner.
+        auto window = openWindow(BillTypes::StockTake);
+        EXPECT_FALSE(visibleLabels(*window).contains(QStringLiteral("往来单位")));
+        window->AddBillExecute();
+        chooseWarehouse(*window);
+        window->SaveBillExecute();
+        EXPECT_EQ(window->state(), TFrm_AddBill::State::Browse) << m_messages.join(';').toStdString();
+        EXPECT_EQ(window->windowTitle(), QStringLiteral("仓库盘点单 - 共0张此类单据"));
+        EXPECT_TRUE(BillStore(*m_db).exists(window->shownBillCode()));
+    }
 }
 
 TEST_F(BillWindowTest, ProductPickerSearchesAsYouTypeAndAddsWithEnter)
@@ -326,4 +363,39 @@ TEST(BillWindowScreenGrab, SampleCompanySalesWindow)
         window.BT_SelGoodsClick();
     }
     wait(seconds * 1000);
+}
+
+TEST_F(BillWindowTest, FiguresAreTypedIntoTheCellsByKeyboard)
+{
+    auto window = openWindow(BillTypes::PurchaseReceipt);
+    window->activateWindow();
+    wait(50);
+    window->AddBillExecute();
+    window->pickProducts = [this] { return products({"LW-18"}); };
+    window->BT_SelGoodsClick();
+    DataGrid *grid = window->lineGrid();
+    GridTableModel *model = grid->tableModel();
+    ASSERT_EQ(grid->currentIndex().column(), model->columnOfField("Number"));
+    grid->setFocus();
+    wait(20);
+    // Typing starts the editor on the current cell; the keys then go to whatever has the focus.
+    const auto type = [](const QString &text) {
+        for (const QChar c : text) {
+            QWidget *target = QApplication::focusWidget();
+            ASSERT_TRUE(target);
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(target, &press);
+        }
+    };
+    type(QStringLiteral("12"));
+    keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    wait(50);
+    EXPECT_DOUBLE_EQ(window->currentBill().lines.at(0).number(), 12);
+    EXPECT_EQ(grid->currentIndex().column(), model->columnOfField("weight"));
+    keyClick(grid, Qt::Key_F2);
+    type(QStringLiteral("0.5"));
+    keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    wait(50);
+    EXPECT_DOUBLE_EQ(window->currentBill().lines.at(0).weight(), 0.5);
+    EXPECT_EQ(grid->currentIndex().column(), model->columnOfField("Cjtype"));
 }
