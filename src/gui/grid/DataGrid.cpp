@@ -271,22 +271,26 @@ void DataGrid::placeFooter()
 
 void DataGrid::updateGeometries()
 {
-    QTableView::updateGeometries();
-    if (m_placingFooter)
+    // The base class sets the viewport margins for the headers only; the footer then takes its strip
+    // under the rows again. Taking it can change which scroll bars are needed and so lay the view out
+    // anew, re-entering here; every level puts the strip back after the base class, and the depth
+    // bound ends a see-saw between two scroll-bar states with the footer in place.
+    constexpr int MaxDepth = 6;
+    if (m_footerDepth >= MaxDepth)
         return;
-    // The base class resets the viewport margins; the footer takes a strip under the rows, above
-    // the horizontal scroll bar, with the viewport's horizontal extent so its cells line up.
-    m_placingFooter = true;
+    ++m_footerDepth;
+    QTableView::updateGeometries();
     const int footerHeight = isFooterShown() ? m_footer->sizeHint().height() : 0;
     const QMargins margins = viewportMargins();
     if (margins.bottom() != footerHeight)
         setViewportMargins(margins.left(), margins.top(), margins.right(), footerHeight);
     if (footerHeight > 0) {
+        // With the viewport's horizontal extent, so the footer cells line up under the columns.
         const QRect area = viewport()->geometry();
         m_footer->setGeometry(area.left(), area.bottom() + 1, area.width(), footerHeight);
         m_footer->raise();
     }
-    m_placingFooter = false;
+    --m_footerDepth;
 }
 
 bool DataGrid::eventFilter(QObject *watched, QEvent *event)

@@ -148,7 +148,7 @@ private:
     Qt::KeyboardModifiers m_titleClickModifiers;
     bool m_sortedByUser = false; // marks set by a click order the rows; stored ones only show
     bool m_footerEnabled = true;
-    bool m_placingFooter = false;
+    int m_footerDepth = 0; // nesting of updateGeometries() while the footer takes its strip
     std::function<void(int, const QString &)> m_ellipsisHandler;
 };
 

@@ -160,8 +160,11 @@ TEST_F(DataGridTest, FooterCellsStayUnderTheirColumns)
                       header->mapTo(&grid, QPoint(header->sectionViewportPosition(c), 0)).x()) << c;
             EXPECT_EQ(cell.width(), header->sectionSize(c));
         }
-        // The footer lies under the rows and above the horizontal scroll bar.
+        // The footer lies under the rows and above the horizontal scroll bar, inside the grid.
         EXPECT_EQ(grid.footer()->geometry().top(), grid.viewport()->geometry().bottom() + 1);
+        EXPECT_GT(grid.footer()->height(), 0);
+        EXPECT_LE(grid.footer()->geometry().bottom(), grid.contentsRect().bottom());
+        EXPECT_TRUE(grid.footer()->isVisible());
     };
     check();
     header->moveSection(2, 0);
