@@ -1,6 +1,8 @@
 // Saving a 20-line bill into a SQLite database that already holds one million bill lines.
 // The large database is generated once and cached in the temporary folder; each run works on a copy.
 
+#include "QtBenchmarkMain.h"
+
 #include "bills/BillActions.h"
 #include "bills/BillEntry.h"
 #include "bills/BillNumbering.h"
@@ -163,11 +165,4 @@ BENCHMARK(BM_EnterSalesBillOf20Lines)->Unit(benchmark::kMillisecond)->Iterations
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+KESVAR_QT_BENCHMARK_MAIN()

@@ -1,6 +1,8 @@
 // What the program does between launch and the login dialog, on an existing database: read the
 // data folder and Config.ini, open and check the database, read the options and the operator list.
 // Also the password check that follows "确定" in the login dialog.
+#include "QtBenchmarkMain.h"
+
 #include "app/AppHome.h"
 #include "data/Database.h"
 #include "maintenance/Options.h"
@@ -52,11 +54,4 @@ BENCHMARK(BM_LoginPasswordCheck)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+KESVAR_QT_BENCHMARK_MAIN()
